@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "Plus.h"
+
+namespace qorvan {
+namespace {
+
+TEST(Catalogue, HoldsEveryFamilyAndKeyword) {
+  const Catalogue& cat = TheCatalogue();
+  EXPECT_EQ(cat.FamilyDic.size(), 35u);
+  EXPECT_EQ(cat.KeyWordDic.size(), 626u);
+  EXPECT_EQ(cat.ScriptDirList.size(), 6u);
+  EXPECT_EQ(cat.FamilyDic.count(u"g"), 0u);
+  EXPECT_EQ(cat.FamilyDic.count(u"Tag"), 0u);
+  EXPECT_EQ(cat.FamilyDic.at(u"TAG").SearchNum, 808u);
+  EXPECT_EQ(cat.FamilyDic.at(u"SETALL").Order, 35000000);
+}
+
+TEST(Catalogue, KeywordBoundaries) {
+  const auto& keys = TheCatalogue().KeyWordDic;
+  EXPECT_EQ(keys.at(u"[@ONTIMER13]"), 4);
+  EXPECT_EQ(keys.count(u"[@ONTIMER14]"), 0u);
+  EXPECT_EQ(keys.count(u"INTS30"), 0u);
+  EXPECT_EQ(keys.count(u"[@USERCMD256]"), 0u);
+  EXPECT_EQ(keys.at(u"MOBFIREBURN"), 2);
+  EXPECT_EQ(keys.at(u"INTS29"), 21);
+  EXPECT_EQ(keys.at(u"H.INTS0"), 22);
+}
+
+TEST(RecordValueUse, CountsUsesPerFileInOrder) {
+  ValueDicT dic;
+  TValueDat g11;
+  g11.ID = 7;
+  g11.IDX = 7000011;
+  g11.Name = u"G11";
+  RecordValueUse(dic, g11, 0, u"GIVE G11 1", 7, UseWrap::Bare, u"");
+  RecordValueUse(dic, g11, 0, u"SAY <$STR(G11)>", 9, UseWrap::Str, u"变量引用：BOSS");
+  RecordValueUse(dic, g11, 1, u"GIVE G11 2", 3, UseWrap::Bare, u"");
+  const TValue* v = dic.Find(u"G11");
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(v->ValueNum, 3u);
+  EXPECT_EQ(v->ValueType, u"7");
+  EXPECT_EQ(v->ValueSearchID, 7000011);
+  EXPECT_EQ(v->ValueDescr, u"");  // the last call's empty description clears it
+  ASSERT_EQ(v->ValuePath.size(), 2u);
+  ASSERT_EQ(v->ValuePath[0].Uses.size(), 2u);
+  EXPECT_EQ(UseKeyWord(v->ValueName, v->ValuePath[0].Uses[1]), u"<$STR(G11)>");
+  EXPECT_EQ(v->ValuePath[0].Uses[1].LineNo, 9);
+}
+
+}  // namespace
+}  // namespace qorvan

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,10 +15,13 @@
 
 #include "Plus.h"
 #include "SearchRun.h"
+#include "Utf.h"
 
 struct sqlite3;
 
 namespace qorvan {
+
+class SqlStatement;
 
 // The 50 configuration texts: statements and table names the views run (UTF-8).
 using ConfigTextT = std::array<std::string, 50>;
@@ -71,6 +75,9 @@ struct CompletionReport {
 // The type label the summary shows for a family number ("全局数字" for 7); empty for 35.
 std::string FamilyTypeLabel(int familyId);
 
+// `seconds` in general format (at most 15 significant digits) followed by "s".
+std::string FormatEndTime(double seconds);
+
 // SQL string literal of `text`: single quotes around it, inner quotes doubled.
 std::string SqlQuote(std::string_view text);
 
@@ -83,11 +90,6 @@ std::string FamilyFreeSql(int familyId);
 std::string ShowAllFreeSql();
 // The free-name statement of the filter command: ConfigText[1] + " " + condition.
 std::string FilterFreeSql(std::u16string_view cusomText);
-
-// UTF-8 text of a UTF-16 string.
-std::string ToUtf8(std::u16string_view text);
-// UTF-16 text of a UTF-8 string (invalid sequences become U+FFFD).
-std::u16string FromUtf8(std::string_view text);
 
 class TDataModule1 {
  public:
@@ -148,8 +150,9 @@ class TDataModule1 {
   sqlite3* Database() const { return db_; }
 
  private:
-  void Exec(const char* sql) const;
-  void AppendSummaryRow(const TValue& value);
+  void AppendSummaryRow(SqlStatement& insert, const TValue& value);
+  // Appends each member of the run `times(member)` times (0 skips it).
+  void AppendSummaryRows(const std::function<int(const TValue&)>& times);
   void ShowSummary();
   void RemoveRegistrations();
 

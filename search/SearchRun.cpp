@@ -1,18 +1,219 @@
 #include "SearchRun.h"
 
-namespace qorvan {
+#include <ctime>
+#include <fstream>
+#include <system_error>
+#include <vector>
 
-RunOutcome RunSearch(const RunRequest&) {
-  return {};
+#include "ScriptTree.h"
+#include "SettingsStore.h"
+#include "TextDecoder.h"
+#include "Utf.h"
+
+namespace qorvan {
+namespace fs = std::filesystem;
+
+namespace {
+
+// What one run carries between its steps besides the RunState.
+struct RunWork {
+  const RunRequest& Request;
+  RunOutcome& Outcome;
+  RunState& State;
+  std::vector<fs::path> Natives;  // parallel to State.FileDic
+};
+
+bool IsSeparator(char16_t c) {
+#ifdef _WIN32
+  return c == u'\\' || c == u'/';
+#else
+  return c == u'/';
+#endif
 }
-std::u16string NormalizeDir(std::u16string_view) {
-  return {};
+
+bool DirectoryExists(std::u16string_view text) {
+  if (text.empty()) return false;
+  std::error_code ec;
+  return fs::is_directory(NativePath(text), ec);
 }
-std::int64_t MillisecondStamp(std::chrono::system_clock::time_point) {
-  return 0;
+
+std::u16string_view Trimmed(std::u16string_view text) {
+  while (!text.empty() && text.front() <= u' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() <= u' ') text.remove_suffix(1);
+  return text;
 }
+
+bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return false;
+  return true;
+}
+
+bool StopRequested(const RunWork& work) {
+  return work.Request.Stop && work.Request.Stop->load(std::memory_order_relaxed);
+}
+
+void Report(const RunWork& work, RunPhase phase, std::size_t done, std::size_t total,
+            std::u16string_view file) {
+  if (work.Request.Progress) work.Request.Progress(RunProgress{phase, done, total, file});
+}
+
+// The whole content of a file; false when it cannot be read.
+bool ReadBytes(const fs::path& file, std::string& bytes) {
+  std::ifstream in(file, std::ios::binary);
+  std::error_code ec;
+  std::uintmax_t size = fs::file_size(file, ec);
+  if (!in || ec) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return !in.bad();
+}
+
+// Step 3: the directory is remembered when it differs from the remembered one.
+void RememberDir(RunWork& work) {
+  const RunRequest& req = work.Request;
+  if (!req.Store || SameIgnoringAsciiCase(req.RememberedDir, req.DirText)) return;
+  req.Store->WriteRegString(kSettingsKey, kPathValueName, req.DirText);
+  work.Outcome.Remembered = true;
+}
+
+// The files of every script directory in list order, not yet read.
+std::vector<ScriptFileEntry> ListAllScriptFiles(RunWork& work) {
+  std::vector<ScriptFileEntry> files;
+  VisitedDirs visited;
+  WalkStats stats;
+  for (const std::u16string& entry : TheCatalogue().ScriptDirList) {
+    std::optional<ScriptFileEntry> root = ResolveScriptDir(work.State.Settings.Dir, entry);
+    if (root) ListScriptFiles(*root, visited, stats, files);
+  }
+  work.Outcome.SkippedDirs += stats.SkippedDirs;
+  work.Outcome.SkippedFiles += stats.SkippedFiles;
+  return files;
+}
+
+// Steps 6 to 8: every file that yields a line goes into FileDic.
+void CollectScriptFiles(RunWork& work) {
+  std::vector<ScriptFileEntry> files = ListAllScriptFiles(work);
+  std::unique_ptr<TextDecoder> decoder = MakeTextDecoder(work.Request.Codepage);
+  std::string bytes;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (StopRequested(work)) return;
+    Report(work, RunPhase::Collecting, i, files.size(), files[i].Path);
+    if (!ReadBytes(files[i].Native, bytes)) {
+      ++work.Outcome.SkippedFiles;
+      continue;
+    }
+    work.Outcome.BytesRead += bytes.size();
+    std::u16string text = JoinLinesCrLf(decoder->Decode(bytes));
+    if (text.empty()) continue;
+    std::size_t before = work.State.FileDic.size();
+    work.State.AddFile(std::move(files[i].Path), std::move(text));
+    if (work.State.FileDic.size() > before) work.Natives.push_back(std::move(files[i].Native));
+  }
+  work.State.Settings.Count = static_cast<std::int32_t>(work.State.FileDic.size());
+}
+
+// Constant pass: the #DEFINE lines of every file, before any line is analysed.
+void ConstantPass(RunWork& work) {
+  RunState& state = work.State;
+  for (FileId id = 0; id < state.FileDic.size(); ++id) {
+    if (StopRequested(work)) return;
+    state.Settings.LoadPath = state.FileDic[id].Path;
+    Report(work, RunPhase::Constants, id, state.FileDic.size(), state.FileDic[id].Path);
+    CollectDefines(state, id);
+  }
+}
+
+// Line pass: every selected line of every file that still exists goes to the dispatcher.
+void LinePass(RunWork& work) {
+  RunState& state = work.State;
+  ValueDicSink sink(state.ValueDic);
+  LineContext ctx{TheCatalogue(), state.ConstantDic, state.FileDic, sink, state.Settings.Filtered};
+  for (FileId id = 0; id < state.FileDic.size(); ++id) {
+    if (StopRequested(work)) return;
+    state.Settings.LoadPath = state.FileDic[id].Path;
+    Report(work, RunPhase::Lines, id, state.FileDic.size(), state.FileDic[id].Path);
+    std::error_code ec;
+    if (fs::exists(work.Natives[id], ec)) ScanFileLines(ctx, id);
+    ++state.Settings.FileCount;
+  }
+}
+
+// The passes; both visit the files in FileDic order.
+void SearchData(RunWork& work) {
+  ConstantPass(work);
+  if (!StopRequested(work)) LinePass(work);
+  if (StopRequested(work)) work.Outcome.Status = RunStatus::Stopped;
+  Report(work, RunPhase::Done, work.State.FileDic.size(), work.State.FileDic.size(), {});
+}
+
+// Preparation: checks, remembers, collects; then the passes unless a stop was asked for.
+void BMDThread1Execute(RunWork& work) {
+  const RunRequest& req = work.Request;
+  TSet& settings = work.State.Settings;
+  settings.Filtered = req.Filtered;
+  settings.LoadPath = req.RememberedDir;
+  RememberDir(work);
+  settings.Dir = NormalizeDir(Trimmed(req.DirText));
+  if (settings.Dir.empty()) settings.Dir = NormalizeDir(req.DirText);
+  settings.FileCount = 1;
+  settings.StartTime = work.Outcome.StartTime;
+  CollectScriptFiles(work);
+  if (StopRequested(work)) {
+    work.Outcome.Status = RunStatus::Stopped;
+    return;
+  }
+  SearchData(work);
+}
+
+}  // namespace
+
+RunOutcome RunSearch(const RunRequest& request) {
+  RunOutcome outcome;
+  if (!DirectoryExists(request.DirText)) {
+    outcome.Status = RunStatus::MissingDirectory;
+    outcome.Message = request.DirText + std::u16string(kMissingDirMessage);
+    return outcome;
+  }
+  outcome.StartTime = MillisecondStamp(std::chrono::system_clock::now());
+  outcome.StartSteadyMs = SteadyMilliseconds();
+  outcome.State = std::make_unique<RunState>();
+  RunWork work{request, outcome, *outcome.State, {}};
+  BMDThread1Execute(work);
+  return outcome;
+}
+
+std::u16string NormalizeDir(std::u16string_view dir) {
+  std::u16string result(dir);
+  if (result.empty() || !IsSeparator(result.back())) result += PathSeparator();
+  return DirectoryExists(result) ? result : std::u16string();
+}
+
+std::int64_t MillisecondStamp(std::chrono::system_clock::time_point t) {
+  using namespace std::chrono;
+  std::time_t seconds = system_clock::to_time_t(t);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
+  localtime_r(&seconds, &local);
+#endif
+  year_month_day date{year{local.tm_year + 1900}, month{unsigned(local.tm_mon + 1)},
+                      day{unsigned(local.tm_mday)}};
+  constexpr sys_days kDayZero = sys_days{year{1} / January / 1} - days{1};
+  std::int64_t dayNumber = (sys_days{date} - kDayZero).count();
+  std::int64_t ms = duration_cast<milliseconds>(t.time_since_epoch()).count() % 1000;
+  if (ms < 0) ms += 1000;
+  std::int64_t ofDay = (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000LL + ms;
+  return dayNumber * 86400000LL + ofDay;
+}
+
 std::int64_t SteadyMilliseconds() {
-  return 0;
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace qorvan

@@ -1,0 +1,136 @@
+#include "ScriptTree.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "Utf.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace qorvan {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct DirEntry {
+  std::u16string Key;
+  std::u16string Name;
+  fs::path Native;
+};
+
+bool SortedBefore(const DirEntry& a, const DirEntry& b) {
+  return a.Key != b.Key ? a.Key < b.Key : a.Name < b.Name;
+}
+
+// The entries of `dir` in walk order; false when the directory cannot be listed.
+bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
+  std::error_code ec;
+  fs::directory_iterator it(dir, ec);
+  if (ec) return false;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    fs::path native = it->path();
+    std::u16string name = PathText(native.filename());
+    entries.push_back(DirEntry{NameSortKey(name), std::move(name), std::move(native)});
+  }
+  std::sort(entries.begin(), entries.end(), SortedBefore);
+  return !ec;
+}
+
+std::vector<std::u16string> SplitComponents(std::u16string_view entry) {
+  std::vector<std::u16string> parts;
+  std::size_t start = 0;
+  while (start < entry.size()) {
+    std::size_t stop = entry.find_first_of(u"\\/", start);
+    if (stop == std::u16string_view::npos) stop = entry.size();
+    if (stop > start) parts.emplace_back(entry.substr(start, stop - start));
+    start = stop + 1;
+  }
+  return parts;
+}
+
+bool IsDirectory(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+// The child of `parent` named `name`, exactly or else without regard to case.
+std::optional<DirEntry> FindChildDir(const fs::path& parent, const std::u16string& name) {
+  fs::path exact = parent / NativePath(name);
+  if (IsDirectory(exact)) return DirEntry{{}, name, exact};
+  std::vector<DirEntry> entries;
+  ReadSortedEntries(parent, entries);
+  std::u16string key = NameSortKey(name);
+  for (DirEntry& e : entries)
+    if (e.Key == key && IsDirectory(e.Native)) return std::move(e);
+  return std::nullopt;
+}
+
+void Walk(const fs::path& dir, const std::u16string& dirText, VisitedDirs& visited,
+          WalkStats& stats, std::vector<ScriptFileEntry>& out) {
+  std::vector<DirEntry> entries;
+  if (!ReadSortedEntries(dir, entries)) ++stats.SkippedDirs;
+  for (DirEntry& e : entries) {
+    std::error_code ec;
+    fs::file_status status = fs::status(e.Native, ec);  // follows links
+    std::u16string text = dirText + e.Name;
+    if (ec) {
+      ++stats.SkippedFiles;
+    } else if (fs::is_directory(status)) {
+      if (visited.Enter(e.Native)) Walk(e.Native, text + PathSeparator(), visited, stats, out);
+    } else if (fs::is_regular_file(status)) {
+      out.push_back(ScriptFileEntry{std::move(e.Native), std::move(text)});
+    }
+  }
+}
+
+}  // namespace
+
+char16_t PathSeparator() {
+#ifdef _WIN32
+  return u'\\';
+#else
+  return u'/';
+#endif
+}
+
+std::u16string NameSortKey(std::u16string_view name) {
+  return UpperSameLength(name);
+}
+
+std::optional<ScriptFileEntry> ResolveScriptDir(std::u16string_view dirText,
+                                                std::u16string_view entry) {
+  ScriptFileEntry dir{NativePath(dirText), std::u16string(dirText)};
+  if (!IsDirectory(dir.Native)) return std::nullopt;
+  for (const std::u16string& part : SplitComponents(entry)) {
+    std::optional<DirEntry> child = FindChildDir(dir.Native, part);
+    if (!child) return std::nullopt;
+    dir.Native = std::move(child->Native);
+    dir.Path += child->Name;
+    dir.Path += PathSeparator();
+  }
+  return dir;
+}
+
+bool VisitedDirs::Enter(const fs::path& dir) {
+#ifndef _WIN32
+  struct stat info {};
+  if (::stat(dir.c_str(), &info) == 0)
+    return ids_
+        .emplace(static_cast<unsigned long long>(info.st_dev),
+                 static_cast<unsigned long long>(info.st_ino))
+        .second;
+#endif
+  std::error_code ec;
+  fs::path canonical = fs::weakly_canonical(dir, ec);
+  return canonical_.insert(ec ? dir : canonical).second;
+}
+
+void ListScriptFiles(const ScriptFileEntry& root, VisitedDirs& visited, WalkStats& stats,
+                     std::vector<ScriptFileEntry>& out) {
+  if (!visited.Enter(root.Native)) return;
+  Walk(root.Native, root.Path, visited, stats, out);
+}
+
+}  // namespace qorvan

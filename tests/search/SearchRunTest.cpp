@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "SearchRun.h"
+#include "SettingsStore.h"
+#include "TempDir.h"
+#include "Utf.h"
+
+namespace qorvan {
+namespace {
+namespace fs = std::filesystem;
+
+std::u16string Text(const fs::path& p) {
+  return PathText(p);
+}
+
+TEST(NormalizeDir, OneTrailingSeparatorForAnExistingDirectory) {
+  testing::TempDir dir;
+  std::u16string base = Text(dir.path());
+  EXPECT_EQ(NormalizeDir(base), base + u"/");
+  EXPECT_EQ(NormalizeDir(base + u"/"), base + u"/");
+  EXPECT_EQ(NormalizeDir(base + u"/missing"), u"");
+}
+
+TEST(MillisecondStamp, CountsDaysFromYearOne) {
+  std::tm local{};
+  local.tm_year = 2000 - 1900;
+  local.tm_mday = 1;
+  local.tm_hour = 0;
+  local.tm_isdst = -1;
+  auto t = std::chrono::system_clock::from_time_t(std::mktime(&local));
+  EXPECT_EQ(MillisecondStamp(t), 730120LL * 86400000LL);
+  EXPECT_EQ(MillisecondStamp(t + std::chrono::milliseconds(3217)) - MillisecondStamp(t), 3217);
+}
+
+TEST(RunSearch, MissingDirectoryGivesTheMessageAndNoState) {
+  for (std::u16string text : {std::u16string(u"/no/such/dir"), std::u16string()}) {
+    RunRequest request;
+    request.DirText = text;
+    RunOutcome outcome = RunSearch(request);
+    EXPECT_TRUE(outcome.Missing());
+    EXPECT_EQ(outcome.Message, text + u"  查询错误，目录不存在！");
+    EXPECT_EQ(outcome.State, nullptr);
+  }
+}
+
+// A version directory with files at several depths, an empty file and a one-empty-line file.
+struct SampleTree {
+  testing::TempDir dir;
+  SampleTree() {
+    dir.Write("Mir200/Envir/Npc_Def/a.txt", "GIVE G11 1\r\n");
+    dir.Write("Mir200/Envir/Npc_Def/x/y/deep.txt", "deep\n");
+    dir.Write("Mir200/Envir/Npc_Def/empty.txt", "");
+    dir.Write("Mir200/Envir/Npc_Def/blank.txt", "\r\n");
+    dir.Write("Mir200/Envir/market_def/m.txt", "m");
+    dir.Write("Mir200/Envir/MonItems/boss.txt", "1/10 <$STR(G3)>");
+    dir.Write("Mir200/Other/ignored.txt", "x");
+  }
+  std::u16string Base() const { return Text(dir.path()) + u"/"; }
+};
+
+TEST(RunSearch, CollectsEveryScriptFileInListOrder) {
+  SampleTree tree;
+  RunRequest request;
+  request.DirText = Text(tree.dir.path());
+  std::vector<RunPhase> phases;
+  request.Progress = [&](const RunProgress& p) { phases.push_back(p.Phase); };
+  RunOutcome outcome = RunSearch(request);
+  ASSERT_EQ(outcome.Status, RunStatus::Completed);
+  ASSERT_NE(outcome.State, nullptr);
+  const RunState& state = *outcome.State;
+  std::vector<std::u16string> paths;
+  for (const ScriptFile& f : state.FileDic) paths.push_back(f.Path.substr(tree.Base().size()));
+  std::vector<std::u16string> expected = {
+      u"Mir200/Envir/market_def/m.txt", u"Mir200/Envir/Npc_Def/a.txt",
+      u"Mir200/Envir/Npc_Def/blank.txt", u"Mir200/Envir/Npc_Def/x/y/deep.txt",
+      u"Mir200/Envir/MonItems/boss.txt"};
+  EXPECT_EQ(paths, expected);
+  EXPECT_EQ(state.Settings.Count, 5);
+  EXPECT_EQ(state.Settings.FileCount, 6);  // one more than the files passed
+  EXPECT_EQ(state.Settings.Dir, tree.Base());
+  EXPECT_EQ(state.FileDic[2].Text, u"\r\n");
+  EXPECT_EQ(state.FileDic[3].Text, u"deep\r\n");
+  EXPECT_TRUE(state.FileDic[4].InMonItems);
+  EXPECT_EQ(phases.back(), RunPhase::Done);
+}
+
+TEST(RunSearch, StopRequestEndsTheRunWithPartialResults) {
+  SampleTree tree;
+  std::atomic<bool> stop{true};
+  RunRequest request;
+  request.DirText = Text(tree.dir.path());
+  request.Stop = &stop;
+  RunOutcome outcome = RunSearch(request);
+  EXPECT_TRUE(outcome.Stopped());
+  ASSERT_NE(outcome.State, nullptr);
+  EXPECT_TRUE(outcome.State->ValueDic.empty());
+}
+
+TEST(RunSearch, DirectoryIsRememberedOnlyWhenItChanged) {
+  SampleTree tree;
+  testing::TempDir config;
+  IniSettingsStore store(config.path() / "settings.ini");
+  RunRequest request;
+  request.DirText = Text(tree.dir.path());
+  request.Store = &store;
+  request.RememberedDir = u"D:\\MirServer";
+  EXPECT_TRUE(RunSearch(request).Remembered);
+  EXPECT_EQ(store.ReadRegString(kSettingsKey, kPathValueName), request.DirText);
+  request.RememberedDir = request.DirText;
+  EXPECT_FALSE(RunSearch(request).Remembered);
+}
+
+}  // namespace
+}  // namespace qorvan

@@ -1,5 +1,7 @@
 // qorvan-bench: generates a large version directory and times whole scans.
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -16,10 +18,15 @@ double Seconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double>(d).count();
 }
 
+// Peak resident memory in megabytes; -1 where it is not measured.
 long PeakRssMb() {
+#ifdef _WIN32
+  return -1;
+#else
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss / 1024;  // kilobytes on Linux
+#endif
 }
 
 void TimeScan(const std::string& dir, const std::string& codepage) {

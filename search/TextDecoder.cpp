@@ -31,9 +31,8 @@ std::u16string Convert(const char* name, std::string_view bytes) {
   int32_t length = ucnv_toUChars(cnv, out.data(), static_cast<int32_t>(out.size()), bytes.data(),
                                  static_cast<int32_t>(bytes.size()), &error);
   ucnv_close(cnv);
-  out.resize(U_SUCCESS(error) || error == U_STRING_NOT_TERMINATED_WARNING
-                 ? static_cast<std::size_t>(length)
-                 : 0);
+  out.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
+  if (out.capacity() > out.size() + out.size() / 4) out.shrink_to_fit();  // double-byte text
   return out;
 }
 

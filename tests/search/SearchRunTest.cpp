@@ -86,6 +86,22 @@ TEST(RunSearch, CollectsEveryScriptFileInListOrder) {
   EXPECT_EQ(phases.back(), RunPhase::Done);
 }
 
+TEST(RunSearch, BadInputNeverStopsTheRun) {
+  testing::TempDir dir;
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
+  dir.Write("Mir200/Envir/Npc_Def/binary.dat", "GIVE G11 1\x81\xFF\r\n" + binary);
+  dir.Write("Mir200/Envir/Npc_Def/long.txt", std::string(100000, 'G') + "\r\nMOV G1 1\r\n");
+  fs::create_directory_symlink(dir.path() / "Mir200", dir.path() / "Mir200/Envir/Npc_Def/loop");
+  RunRequest request;
+  request.DirText = Text(dir.path());
+  RunOutcome outcome = RunSearch(request);
+  ASSERT_EQ(outcome.Status, RunStatus::Completed);
+  ASSERT_EQ(outcome.State->FileDic.size(), 2u);
+  EXPECT_EQ(outcome.State->FileDic[0].Text.substr(0, 11), u"GIVE G11 1\uFFFD");
+  EXPECT_EQ(outcome.State->FileDic[1].Text.size(), 100000u + 2u + 10u);
+}
+
 TEST(RunSearch, StopRequestEndsTheRunWithPartialResults) {
   SampleTree tree;
   std::atomic<bool> stop{true};

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace qorvan {
@@ -200,6 +201,15 @@ struct LineContext {
 
 // Constant pass over one file: adds its #DEFINE lines to state.ConstantDic (first wins).
 void CollectDefines(RunState& state, FileId file);
+
+// The #DEFINE lines of one file's text as (name, constant) pairs in definition order; pure, so
+// files can be read in parallel and merged in file order.
+std::vector<std::pair<std::u16string, TConstantDat>> ReadDefines(std::u16string_view text,
+                                                                 FileId file, bool filtered);
+
+// Adds each definition whose name is not yet known (the first definition wins).
+void MergeDefines(ConstantDicT& constants,
+                  std::vector<std::pair<std::u16string, TConstantDat>>&& defines);
 
 // Line pass over one file: every selected line goes to ParseScriptLine.
 void ScanFileLines(const LineContext& ctx, FileId file);

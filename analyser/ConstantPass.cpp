@@ -37,11 +37,25 @@ void ReadDefinition(std::u16string_view line, FileId file, bool filtered,
   out.emplace_back(std::u16string(name), TConstantDat{std::u16string(value), file});
 }
 
+// True when some "#" in the text is followed by what upper-cases to "DEFINE": a text without one
+// holds no definition line, and most texts can skip the line walk.
+bool MayHoldDefinition(std::u16string_view text) {
+  static constexpr std::u16string_view kWord = u"DEFINE";
+  std::u16string upper;
+  for (std::size_t pos = text.find(u'#'); pos != std::u16string_view::npos;
+       pos = text.find(u'#', pos + 1)) {
+    UpperCaseInto(text.substr(pos + 1, kWord.size()), upper);
+    if (upper == kWord) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::vector<std::pair<std::u16string, TConstantDat>> ReadDefines(std::u16string_view text,
                                                                  FileId file, bool filtered) {
   std::vector<std::pair<std::u16string, TConstantDat>> defines;
+  if (!MayHoldDefinition(text)) return defines;
   LineCursor lines(text);
   std::u16string_view line;
   std::u16string upper;

@@ -1,10 +1,54 @@
 #include "Dispatcher.h"
 
+#include <array>
+#include <bitset>
+
 #include "Recognisers.h"
 
 namespace qorvan {
 
 namespace {
+
+// The longest command keyword ("CHECKMAPRANGEMONNAMECOUNT").
+constexpr std::size_t MaxKeywordLength = 25;
+
+// A cheap test that rules out most tokens before the keyword table is hashed: which first and
+// last characters the keywords of each length have.
+class KeywordFilter {
+ public:
+  explicit KeywordFilter(const Catalogue& cat) {
+    for (const auto& [key, code] : cat.KeyWordDic) {
+      (void)code;
+      if (key.empty() || key.size() > MaxKeywordLength || key.front() >= 128 || key.back() >= 128) {
+        usable_ = false;  // a keyword this filter cannot describe: let every token through
+        continue;
+      }
+      first_[key.size()].set(key.front());
+      last_[key.size()].set(key.back());
+    }
+  }
+
+  // False only when `token` is certainly no keyword.
+  bool MayMatch(std::u16string_view token) const {
+    if (!usable_) return true;
+    const std::size_t n = token.size();
+    return n <= MaxKeywordLength && token.front() < 128 && token.back() < 128 &&
+           first_[n].test(token.front()) && last_[n].test(token.back());
+  }
+
+ private:
+  std::array<std::bitset<128>, MaxKeywordLength + 1> first_{};
+  std::array<std::bitset<128>, MaxKeywordLength + 1> last_{};
+  bool usable_ = true;
+};
+
+// The keyword of `token` in the catalogue, or nullptr.
+const std::int32_t* FindKeyword(const Catalogue& cat, std::u16string_view token) {
+  static const KeywordFilter filter(TheCatalogue());
+  if (&cat == &TheCatalogue() && !filter.MayMatch(token)) return nullptr;
+  auto it = cat.KeyWordDic.find(token);
+  return it == cat.KeyWordDic.end() ? nullptr : &it->second;
+}
 
 // The recogniser of a keyword code; nullptr for the codes that only end the line.
 KeywordHandler HandlerOf(std::int32_t code) {
@@ -49,9 +93,8 @@ void ParseScriptLine(const LineContext& ctx, FileId path, std::u16string_view li
     rest = SplitToken(rest, BlankChars, token);
     if (token.empty()) continue;
     token = NormalizeKeyword(token);
-    auto keyword = ctx.Cat.KeyWordDic.find(token);
-    if (keyword != ctx.Cat.KeyWordDic.end()) {
-      if (KeywordHandler handler = HandlerOf(keyword->second)) handler(ctx, script, rest);
+    if (const std::int32_t* code = FindKeyword(ctx.Cat, token)) {
+      if (KeywordHandler handler = HandlerOf(*code)) handler(ctx, script, rest);
       return;
     }
     if (inMonItems) {

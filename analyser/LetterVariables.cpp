@@ -32,19 +32,20 @@ int LetterHighest(char16_t letter) {
 bool ParseLetterVariable(const Catalogue& cat, std::u16string_view token, TValueDat& dat) {
   dat.ID = 0;
   if (token.empty() || token.size() > MaxLetterVarLength) return false;
-  std::u16string s = UpperCased(token);  // at most four units: no heap allocation
-  std::u16string_view digits = std::u16string_view(s).substr(1);
+  // Upper-casing never makes an ASCII digit, so the digits can be tested before it.
+  std::u16string_view digits = token.substr(1);
   if (!IsDigits(digits)) return false;
-  int highest = LetterHighest(s[0]);
+  const char16_t letter = UpperCased(token.substr(0, 1))[0];
+  const int highest = LetterHighest(letter);
   if (highest < 0) return false;
   int n = 0;
   for (char16_t c : digits) n = n * 10 + (c - u'0');
   if (n > highest) return false;
-  auto entry = cat.FamilyDic.find(std::u16string_view(s).substr(0, 1));
+  auto entry = cat.FamilyDic.find(std::u16string_view(&letter, 1));
   if (entry == cat.FamilyDic.end() || entry->second.SearchNum == 0) return false;
   dat.ID = entry->second.ID;
-  dat.KeyWord.assign(1, s[0]);
-  dat.Name = std::move(s);
+  dat.KeyWord.assign(1, letter);
+  dat.Name.assign(1, letter).append(digits);
   dat.IDX = n + entry->second.Order;
   return true;
 }
@@ -77,11 +78,13 @@ bool ScanStrReferences(const LineContext& ctx, const ScriptLine& line, std::u16s
   if (token.empty() || !Contains(token, u'>')) return false;
   bool found = false;
   TValueDat dat;
-  std::u16string work(token);
+  // Work is a view into the token until a remainder has to be joined from two pieces.
+  std::u16string storage;
+  std::u16string joined;
+  std::u16string_view work = token;
   while (Contains(work, u'>')) {
     Bracketed part = ExtractBracketed(work, u'(', u')');
-    std::u16string next = part.Remainder();
-    std::u16string_view inner = part.Inner;  // still points into `work`
+    std::u16string_view inner = part.Inner;
     if (!inner.empty()) {
       if (ParseLetterVariable(ctx.Cat, inner, dat)) {
         Record(ctx, dat, line.Path, line, UseWrap::Str, {});
@@ -92,7 +95,13 @@ bool ScanStrReferences(const LineContext& ctx, const ScriptLine& line, std::u16s
         found = true;
       }
     }
-    work = std::move(next);
+    if (part.Before.empty() || part.After.empty()) {
+      work = part.Before.empty() ? part.After : part.Before;
+    } else {
+      joined.assign(part.Before).append(part.After);
+      storage.swap(joined);
+      work = storage;
+    }
   }
   return found;
 }

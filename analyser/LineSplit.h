@@ -15,6 +15,7 @@ class LineCursor {
  private:
   std::u16string_view text_;
   std::size_t pos_ = 0;
+  bool ended_ = false;  // a NUL was met
 };
 
 }  // namespace qorvan

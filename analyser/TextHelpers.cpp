@@ -5,21 +5,6 @@
 
 namespace qorvan {
 
-std::u16string_view SplitToken(std::u16string_view text, std::u16string_view delimiters,
-                               std::u16string_view& token) {
-  token = {};
-  if (text.size() >= SplitTokenLimit || text.empty()) return {};
-  std::size_t start = text.find_first_not_of(delimiters);
-  if (start == std::u16string_view::npos) return {};
-  std::size_t end = text.find_first_of(delimiters, start);
-  if (end == std::u16string_view::npos) {
-    token = text.substr(start);
-    return {};
-  }
-  token = text.substr(start, end - start);
-  return text.substr(end + 1);
-}
-
 std::u16string Bracketed::Remainder() const {
   std::u16string joined;
   joined.reserve(Before.size() + After.size());
@@ -30,44 +15,48 @@ std::u16string Bracketed::Remainder() const {
 
 Bracketed ExtractBracketed(std::u16string_view source, char16_t open, char16_t close) {
   Bracketed result;
-  if (source.empty()) return result;
-  const bool hasOpen = Contains(source, open);
-  const bool hasClose = Contains(source, close);
-  // A missing bracket is supplied in front (open) or at the end (close); the supplied one sits
-  // outside `source`, so the parts below stay views into it.
-  const bool openSupplied = hasClose && !hasOpen;
-  const bool closeSupplied = hasOpen && !hasClose;
-  const std::size_t length = source.size() + (openSupplied || closeSupplied ? 1 : 0);
-  if (length < 2) return result;
-
-  // Positions in the supplemented text; with a supplied open bracket, source index k is k + 1.
-  const std::size_t shift = openSupplied ? 1 : 0;
-  auto at = [&](std::size_t pos) -> char16_t {
-    if (openSupplied && pos == 0) return open;
-    if (closeSupplied && pos == length - 1) return close;
-    return source[pos - shift];
-  };
-  std::size_t start = std::u16string_view::npos;
-  std::size_t end = std::u16string_view::npos;
-  for (std::size_t pos = 0; pos < length; ++pos) {
-    char16_t c = at(pos);
+  constexpr std::size_t npos = std::u16string_view::npos;
+  std::size_t firstOpen = npos;
+  std::size_t firstClose = npos;
+  for (std::size_t pos = 0; pos < source.size() && (firstOpen == npos || firstClose == npos);
+       ++pos) {
+    const char16_t c = source[pos];
+    if (c == open && firstOpen == npos) firstOpen = pos;
+    if (c == close && firstClose == npos) firstClose = pos;
+  }
+  // Neither bracket: nothing to cut. With one bracket supplied the text has at least two
+  // characters, so the rule that a shorter text yields nothing never applies below.
+  if (firstOpen == npos && firstClose == npos) return result;
+  if (firstOpen == npos) {
+    // An opening bracket supplied in front pairs with the first closing one.
+    result.Found = true;
+    result.Inner = source.substr(0, firstClose);
+    result.After = source.substr(firstClose + 1);
+    return result;
+  }
+  if (firstClose == npos) {
+    // A closing bracket supplied at the end pairs with the last opening one.
+    const std::size_t lastOpen = source.rfind(open);
+    result.Found = true;
+    result.Before = source.substr(0, lastOpen);
+    result.Inner = source.substr(lastOpen + 1);
+    return result;
+  }
+  // Closing brackets before the first opening one are ignored; the pair is the last opening
+  // bracket before the first closing one that follows it.
+  std::size_t start = firstOpen;
+  for (std::size_t pos = firstOpen + 1; pos < source.size(); ++pos) {
+    const char16_t c = source[pos];
     if (c == open) {
       start = pos;
-    } else if (c == close && start != std::u16string_view::npos) {
-      end = pos;
-      break;
+    } else if (c == close) {
+      result.Found = true;
+      result.Before = source.substr(0, start);
+      result.Inner = source.substr(start + 1, pos - start - 1);
+      result.After = source.substr(pos + 1);
+      return result;
     }
   }
-  if (start == std::u16string_view::npos || end == std::u16string_view::npos) return result;
-
-  // Convert back to source indices; the supplied brackets lie at -1 and source.size().
-  const std::ptrdiff_t s = static_cast<std::ptrdiff_t>(start) - static_cast<std::ptrdiff_t>(shift);
-  const std::size_t e = end - shift;
-  const std::size_t innerBegin = static_cast<std::size_t>(s + 1);
-  result.Found = true;
-  result.Inner = source.substr(innerBegin, e - innerBegin);
-  result.Before = source.substr(0, static_cast<std::size_t>(s < 0 ? 0 : s));
-  result.After = e + 1 < source.size() ? source.substr(e + 1) : std::u16string_view{};
   return result;
 }
 
@@ -165,6 +154,7 @@ bool TryTextToInt32(std::u16string_view text, std::int32_t& value) {
 }
 
 std::u16string_view NormalizeKeyword(std::u16string_view token) {
+  if (!Contains(token, u'.')) return token;  // no prefix to strip
   std::u16string_view head;
   std::u16string_view tail = SplitToken(token, u".", head);
   if (head == u"H") return token;

@@ -16,9 +16,38 @@ inline constexpr std::u16string_view LineSkipChars = u";%(+@{}";
 // Texts this long or longer yield no token at all.
 inline constexpr std::size_t SplitTokenLimit = 20479;
 
+namespace detail {
+
+// Index of the first unit of `text` from `pos` on that is (`want`) or is not one of `delimiters`;
+// text.size() when there is none. Inline with a fast path for blank and tab: this is the hot loop.
+inline std::size_t FindDelimiter(std::u16string_view text, std::size_t pos,
+                                 std::u16string_view delimiters, bool want) {
+  const char16_t* data = text.data();
+  const std::size_t size = text.size();
+  if (delimiters.size() == 2) {
+    const char16_t a = delimiters[0];
+    const char16_t b = delimiters[1];
+    while (pos < size && ((data[pos] == a || data[pos] == b) != want)) ++pos;
+    return pos;
+  }
+  while (pos < size && ((delimiters.find(data[pos]) != std::u16string_view::npos) != want)) ++pos;
+  return pos;
+}
+
+}  // namespace detail
+
 // Cuts the first token off `text`; returns the rest after the one delimiter that ended it.
-std::u16string_view SplitToken(std::u16string_view text, std::u16string_view delimiters,
-                               std::u16string_view& token);
+inline std::u16string_view SplitToken(std::u16string_view text, std::u16string_view delimiters,
+                                      std::u16string_view& token) {
+  token = {};
+  if (text.size() >= SplitTokenLimit || text.empty()) return {};
+  const std::size_t start = detail::FindDelimiter(text, 0, delimiters, false);
+  if (start == text.size()) return {};
+  const std::size_t end = detail::FindDelimiter(text, start, delimiters, true);
+  token = text.substr(start, end - start);
+  if (end == text.size()) return {};
+  return text.substr(end + 1);
+}
 
 // One bracketed part cut out of a text: Inner, and the text around it.
 struct Bracketed {

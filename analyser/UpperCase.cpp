@@ -3,28 +3,78 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
+#include <array>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define QORVAN_UPPER_SSE2 1
+#endif
+
 namespace qorvan {
 
+namespace {
+
+#ifdef QORVAN_UPPER_SSE2
+// Upper-cases eight units at `src` into `dst` when all of them are ASCII; false otherwise.
+bool UpperAsciiBlock8(const char16_t* src, char16_t* dst) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+  const __m128i high = _mm_and_si128(v, _mm_set1_epi16(static_cast<short>(0xFF80)));
+  if (_mm_movemask_epi8(_mm_cmpeq_epi16(high, _mm_setzero_si128())) != 0xFFFF) return false;
+  const __m128i isLower = _mm_and_si128(_mm_cmpgt_epi16(v, _mm_set1_epi16(u'a' - 1)),
+                                        _mm_cmplt_epi16(v, _mm_set1_epi16(u'z' + 1)));
+  const __m128i upper = _mm_sub_epi16(v, _mm_and_si128(isLower, _mm_set1_epi16(32)));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), upper);
+  return true;
+}
+#endif
+
+// For each block of 256 BMP code points: true when some unit in it needs u_toupper (a cased
+// letter, or a surrogate that may start a pair). Most script text (Han, punctuation) needs none.
+std::array<bool, 256> BuildCasedBlocks() {
+  std::array<bool, 256> cased{};
+  for (UChar32 c = 0; c <= 0xFFFF; ++c)
+    if (U_IS_SURROGATE(c) || u_toupper(c) != c) cased[static_cast<std::size_t>(c >> 8)] = true;
+  return cased;
+}
+
+const std::array<bool, 256>& CasedBlocks() {
+  static const std::array<bool, 256> blocks = BuildCasedBlocks();
+  return blocks;
+}
+
+}  // namespace
+
 void UpperCaseInto(std::u16string_view text, std::u16string& out) {
-  out.assign(text);
-  const std::size_t size = out.size();
+  const std::array<bool, 256>& cased = CasedBlocks();
+  const std::size_t size = text.size();
+  out.resize(size);
+  char16_t* dst = out.data();
+  const char16_t* src = text.data();
   std::size_t i = 0;
   while (i < size) {
-    char16_t unit = out[i];
+    const char16_t unit = src[i];
     if (unit < 0x80) {
-      if (unit >= u'a' && unit <= u'z') out[i] = char16_t(unit - 32);
-      ++i;
+#ifdef QORVAN_UPPER_SSE2
+      if (i + 8 <= size && UpperAsciiBlock8(src + i, dst + i)) {
+        i += 8;
+        continue;
+      }
+#endif
+      dst[i++] = (unit >= u'a' && unit <= u'z') ? char16_t(unit - 32) : unit;
       continue;
     }
-    std::size_t start = i;
+    if (!cased[unit >> 8]) {
+      dst[i++] = unit;
+      continue;
+    }
+    const std::size_t start = i;
     UChar32 c = 0;
-    U16_NEXT(out.data(), i, size, c);
-    UChar32 upper = u_toupper(c);
-    if (upper == c) continue;
+    U16_NEXT(src, i, size, c);
+    const UChar32 upper = u_toupper(c);
     // A mapping that needs another number of code units would change the length: keep the original.
-    if (U16_LENGTH(upper) != static_cast<int>(i - start)) continue;
+    const UChar32 kept = U16_LENGTH(upper) == static_cast<int>(i - start) ? upper : c;
     std::size_t at = start;
-    U16_APPEND_UNSAFE(out.data(), at, upper);
+    U16_APPEND_UNSAFE(dst, at, kept);
   }
 }
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
+#include <unicode/utf16.h>
 
 #include <string>
 #include <vector>
@@ -81,6 +83,9 @@ TEST(ExtractBracketed, CutsTheInnermostPair) {
       {u"a(b)c(d)e", u'(', u')', "b", "ac(d)e"},
       {u"x)y)z", u'(', u')', "x", "y)z"},
       {u"a(b(c", u'(', u')', "c", "a(b"},
+      {u"a)b(c)d", u'(', u')', "c", "a)bd"},
+      {u"(a(b)c)", u'(', u')', "b", "(ac)"},
+      {u"(", u'(', u')', "", ""},
       {u"[5]", u'[', u']', "5", ""},
       {u"5]", u'[', u']', "5", ""},
       {u"[@ONTIMER5]", u'R', u']', "5", "[@ONTIME"},
@@ -225,6 +230,20 @@ TEST(UpperCase, KeepsTheLength) {
   EXPECT_EQ(UpperCased(lone),
             u"\xD801"
             u"A");
+}
+
+TEST(UpperCase, SimpleUpperCaseOfEveryBmpCharacter) {
+  std::u16string all;
+  for (UChar32 c = 1; c <= 0xFFFF; ++c)
+    if (!U_IS_SURROGATE(c)) all.push_back(static_cast<char16_t>(c));
+  const std::u16string upper = UpperCased(all);
+  ASSERT_EQ(upper.size(), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    const UChar32 expected = u_toupper(all[i]);
+    ASSERT_EQ(upper[i], expected > 0xFFFF ? all[i] : static_cast<char16_t>(expected)) << i;
+  }
+  EXPECT_EQ(Utf8(UpperCased(u"abcdefghijklmnopqrstuvwxyz{}`@ 0123456789丰abcdefgh")),
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZ{}`@ 0123456789丰ABCDEFGH");
 }
 
 std::vector<std::string> Lines(std::u16string_view text) {

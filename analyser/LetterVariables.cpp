@@ -1,4 +1,5 @@
 #include "Recognisers.h"
+#include "ReferenceParts.h"
 #include "UpperCase.h"
 
 namespace qorvan {
@@ -78,31 +79,16 @@ bool ScanStrReferences(const LineContext& ctx, const ScriptLine& line, std::u16s
   if (token.empty() || !Contains(token, u'>')) return false;
   bool found = false;
   TValueDat dat;
-  // Work is a view into the token until a remainder has to be joined from two pieces.
-  std::u16string storage;
-  std::u16string joined;
-  std::u16string_view work = token;
-  while (Contains(work, u'>')) {
-    Bracketed part = ExtractBracketed(work, u'(', u')');
-    std::u16string_view inner = part.Inner;
-    if (!inner.empty()) {
-      if (ParseLetterVariable(ctx.Cat, inner, dat)) {
-        Record(ctx, dat, line.Path, line, UseWrap::Str, {});
-        found = true;
-      } else if (const TConstantDat* constant = LookupConstant(ctx.Constants, inner);
-                 constant != nullptr && ParseLetterVariable(ctx.Cat, constant->Dat, dat)) {
-        Record(ctx, dat, constant->Path, line, UseWrap::Str, Describe(kVariableRef, inner));
-        found = true;
-      }
+  ForEachReferencePart(token, [&](std::u16string_view inner) {
+    if (ParseLetterVariable(ctx.Cat, inner, dat)) {
+      Record(ctx, dat, line.Path, line, UseWrap::Str, {});
+      found = true;
+    } else if (const TConstantDat* constant = LookupConstant(ctx.Constants, inner);
+               constant != nullptr && ParseLetterVariable(ctx.Cat, constant->Dat, dat)) {
+      Record(ctx, dat, constant->Path, line, UseWrap::Str, Describe(kVariableRef, inner));
+      found = true;
     }
-    if (part.Before.empty() || part.After.empty()) {
-      work = part.Before.empty() ? part.After : part.Before;
-    } else {
-      joined.assign(part.Before).append(part.After);
-      storage.swap(joined);
-      work = storage;
-    }
-  }
+  });
   return found;
 }
 

@@ -45,6 +45,21 @@ TEST(ParseScriptLine, FirstKeywordTokenPicksTheRecogniser) {
   for (const LineCase& c : cases) EXPECT_EQ(UsesOf(c.line), c.uses) << test::Utf8(c.line);
 }
 
+TEST(ParseScriptLine, EveryKeywordInAnyCaseEndsTheWalk) {
+  // After a keyword token "G1" is never seen by the letter-variable scan; after any other
+  // token it is recorded.
+  for (const auto& [key, code] : TheCatalogue().KeyWordDic) {
+    EXPECT_EQ(UsesOf(key + u" G1"), V{}) << test::Utf8(key) << " " << code;
+    std::u16string lower = key;
+    for (char16_t& c : lower)
+      if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
+    EXPECT_EQ(UsesOf(lower + u"\tG1"), V{}) << test::Utf8(lower);
+  }
+  for (const char16_t* token : {u"MOBFIREBURNS", u"[@ONTIMER14]", u"INTS30", u"[@USERCMD256]",
+                                u"#DEFINEX", u"CHECK.", u"MAPMOVE(3)"})
+    EXPECT_EQ(UsesOf(std::u16string(token) + u" G1"), V{"G1 @F:1"}) << test::Utf8(token);
+}
+
 TEST(ParseScriptLine, MonItemsFilesOnlyKnowTheFirstToken) {
   const std::u16string path = u"D:\\MirServer\\Mir200\\Envir\\monitems\\Boss.txt";
   const std::vector<LineCase> cases = {

@@ -48,6 +48,8 @@ struct FormServices {
   std::function<void(const QUrl&)> OpenUrl;  // outside web addresses
   DirectoryBox::FolderChooser ChooseFolder;  // the folder dialog
   std::function<void(const QString&)> SetClipboard;
+  // The search itself, run on the worker thread; empty means qorvan::RunSearch.
+  std::function<qorvan::RunOutcome(const qorvan::RunRequest&)> Search;
 
   // The services of this platform.
   static FormServices System();

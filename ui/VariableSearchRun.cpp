@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFuture>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -63,7 +64,7 @@ void TForm1::Button1Click() {
     emit runFinished();
     return;
   }
-  if (Normalized(typed).isEmpty()) {
+  if (typed.isEmpty() || Normalized(typed).isEmpty()) {
     // The run checks the text exactly as typed; it fails before anything is cleared.
     if (services_.MessageBox)
       services_.MessageBox(
@@ -128,17 +129,23 @@ void TForm1::startRun() {
   request.RememberedDir = Settings.LoadPath;
   request.Progress = [relay = relay_](const qorvan::RunProgress& p) { relay->report(p); };
   // The worker keeps the stop flag and the store alive even if the window goes first.
-  auto work = [request = std::move(request), stop = stop_, store = services_.Store]() {
+  auto search = services_.Search ? services_.Search : qorvan::RunSearch;
+  auto work = [request = std::move(request), search = std::move(search), stop = stop_,
+               store = services_.Store]() {
     try {
-      return std::make_shared<qorvan::RunOutcome>(qorvan::RunSearch(request));
+      return std::make_shared<qorvan::RunOutcome>(search(request));
     } catch (...) {
       return std::shared_ptr<qorvan::RunOutcome>();
     }
   };
+  // The application, not the window, carries the continuation: the window may close before the
+  // worker ends, and a continuation must never find its context gone.
+  QPointer<TForm1> self(this);
   QtConcurrent::run(std::move(work))
-      .then(this, [this, generation](std::shared_ptr<qorvan::RunOutcome> outcome) {
-        Guarded([&] { finishRun(generation, std::move(outcome)); });
-      });
+      .then(QCoreApplication::instance(),
+            [self, generation](std::shared_ptr<qorvan::RunOutcome> outcome) {
+              if (self) Guarded([&] { self->finishRun(generation, std::move(outcome)); });
+            });
 }
 
 void TForm1::takeProgress() {

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "SettingsStore.h"
+
 namespace qorvan::ui::test {
 
 namespace {
@@ -18,8 +20,12 @@ class RecordingEditor final : public EditorLauncher {
 
 }  // namespace
 
-FormHarness::FormHarness() {
+FormHarness::FormHarness(Search search, const QString& storedDir) {
+  if (!storedDir.isEmpty())
+    store_->WriteRegString(qorvan::kSettingsKey, qorvan::kPathValueName,
+                           storedDir.toStdU16String());
   FormServices services;
+  services.Search = std::move(search);
   services.Store = store_;
   services.Editor = std::make_unique<RecordingEditor>(recorded_);
   auto r = recorded_;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -25,7 +26,9 @@ struct Recorded {
 
 class FormHarness {
  public:
-  FormHarness();
+  using Search = std::function<qorvan::RunOutcome(const qorvan::RunRequest&)>;
+  // `search` stands in for the real search run when given; `storedDir` is remembered already.
+  explicit FormHarness(Search search = {}, const QString& storedDir = {});
   TForm1& form() { return *form_; }
   Recorded& recorded() { return *recorded_; }
   MemorySettingsStore& store() { return *store_; }

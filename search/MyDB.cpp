@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "SqlStatement.h"
+#include "TextHelpers.h"
+#include "UpperCase.h"
 
 namespace qorvan {
 
@@ -118,19 +120,15 @@ std::string SqlQuote(std::string_view text) {
 }
 
 std::u16string BuildFilterText(std::u16string_view text) {
-  constexpr std::size_t kTokeniserLimit = 20479;
-  if (text.size() >= kTokeniserLimit) return {};
-  std::u16string upper = UpperSameLength(text);
+  std::u16string upper = UpperCased(text);
   std::u16string result;
-  std::size_t i = 0;
-  while (i < upper.size()) {
-    std::size_t start = upper.find_first_not_of(u" \t", i);
-    if (start == std::u16string::npos) break;
-    std::size_t stop = upper.find_first_of(u" \t", start);
-    if (stop == std::u16string::npos) stop = upper.size();
+  std::u16string_view rest = upper;
+  while (!rest.empty()) {
+    std::u16string_view word;
+    rest = SplitToken(rest, BlankChars, word);
+    if (word.empty()) continue;
     if (!result.empty()) result += u" or ";
-    result += u"ValueName = " + QuoteU16(std::u16string_view(upper).substr(start, stop - start));
-    i = stop;
+    result += u"ValueName = " + QuoteU16(word);
   }
   return result;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "UpperCase.h"
 #include "Utf.h"
 
 #ifndef _WIN32
@@ -96,7 +97,7 @@ char16_t PathSeparator() {
 }
 
 std::u16string NameSortKey(std::u16string_view name) {
-  return UpperSameLength(name);
+  return UpperCased(name);
 }
 
 std::optional<ScriptFileEntry> ResolveScriptDir(std::u16string_view dirText,

@@ -1,8 +1,6 @@
 #include "Utf.h"
 
-#include <unicode/uchar.h>
 #include <unicode/ustring.h>
-#include <unicode/utf16.h>
 
 namespace qorvan {
 
@@ -45,22 +43,6 @@ std::u16string PathText(const std::filesystem::path& path) {
 #else
   return FromUtf8(path.native());
 #endif
-}
-
-std::u16string UpperSameLength(std::u16string_view text) {
-  std::u16string out(text);
-  std::size_t i = 0;
-  while (i < out.size()) {
-    std::size_t start = i;
-    UChar32 c;
-    U16_NEXT(out.data(), i, out.size(), c);
-    UChar32 upper = u_toupper(c);
-    if (upper != c && U16_LENGTH(upper) == i - start) {
-      std::size_t k = start;
-      U16_APPEND_UNSAFE(out.data(), k, upper);
-    }
-  }
-  return out;
 }
 
 }  // namespace qorvan

@@ -17,7 +17,4 @@ std::filesystem::path NativePath(std::u16string_view text);
 // The UTF-16 text of a native path or name (undecodable bytes become U+FFFD).
 std::u16string PathText(const std::filesystem::path& path);
 
-// `text` upper-cased code point by code point, keeping its length.
-std::u16string UpperSameLength(std::u16string_view text);
-
 }  // namespace qorvan

@@ -62,7 +62,7 @@ bool ScanLetterVariables(const LineContext& ctx, FileId path, const ScriptLine& 
       found = true;
       return false;
     }
-    const TConstantDat* constant = LookupConstant(ctx.Constants, token);
+    const TConstantDat* constant = LookupConstant(ctx, token);
     if (constant == nullptr) return false;
     Bracketed inner = ExtractBracketed(constant->Dat, u'(', u')');
     if (inner.Inner.empty()) return false;
@@ -83,7 +83,7 @@ bool ScanStrReferences(const LineContext& ctx, const ScriptLine& line, std::u16s
     if (ParseLetterVariable(ctx.Cat, inner, dat)) {
       Record(ctx, dat, line.Path, line, UseWrap::Str, {});
       found = true;
-    } else if (const TConstantDat* constant = LookupConstant(ctx.Constants, inner);
+    } else if (const TConstantDat* constant = LookupConstant(ctx, inner);
                constant != nullptr && ParseLetterVariable(ctx.Cat, constant->Dat, dat)) {
       Record(ctx, dat, constant->Path, line, UseWrap::Str, Describe(kVariableRef, inner));
       found = true;
@@ -114,7 +114,7 @@ void ScanMapCommand(const LineContext& ctx, const ScriptLine& line, std::u16stri
     if (!Contains(token, u'>')) {
       Bracketed inner = ExtractBracketed(token, u'(', u')');
       std::u16string_view name = inner.Inner.empty() ? token : inner.Inner;
-      const TConstantDat* constant = LookupConstant(ctx.Constants, name);
+      const TConstantDat* constant = LookupConstant(ctx, name);
       if (constant != nullptr && !lineScanFruitless)
         lineScanFruitless = !ScanLetterVariables(ctx, constant->Path, line, rest);
       return false;

@@ -156,6 +156,27 @@ void RunState::Clear() {
   ValueDic.clear();
 }
 
+namespace {
+
+// Index of the file's entry in value.ValuePath, created when absent. Uses of one file mostly
+// arrive together, so the last entry is tried before the index.
+std::size_t PathSlot(TValue& value, FileId path) {
+  if (!value.ValuePath.empty() && value.ValuePath.back().Path == path)
+    return value.ValuePath.size() - 1;
+  auto found = value.PathIndex.find(path);
+  if (found != value.PathIndex.end()) return found->second;
+  value.ValuePath.push_back(TValuePathData{1, path, {}});
+  try {
+    value.PathIndex.emplace(path, value.ValuePath.size() - 1);
+  } catch (...) {
+    value.ValuePath.pop_back();  // keep the entries and the index in step
+    throw;
+  }
+  return value.ValuePath.size() - 1;
+}
+
+}  // namespace
+
 void RecordValueUse(ValueDicT& dic, const TValueDat& dat, FileId path, std::u16string_view line,
                     std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) {
   try {
@@ -167,10 +188,9 @@ void RecordValueUse(ValueDicT& dic, const TValueDat& dat, FileId path, std::u16s
       value.ValueSearchID = dat.IDX;
     }
     value.ValueNum += 1;
-    auto [slot, added] = value.PathIndex.emplace(path, value.ValuePath.size());
-    if (added) value.ValuePath.push_back(TValuePathData{1, path, {}});
+    const std::size_t slot = PathSlot(value, path);
     value.ValueDescr.assign(descr);
-    value.ValuePath[slot->second].Uses.push_back(TUse{lineNo, wrap, line});
+    value.ValuePath[slot].Uses.push_back(TUse{lineNo, wrap, line});
   } catch (...) {
     // Only resource exhaustion can get here; the use is dropped and the caller goes on.
   }

@@ -190,6 +190,8 @@ class ValueDicSink final : public UseSink {
   ValueDicT& dic_;
 };
 
+class ConstantNameFilter;  // ConstantNameFilter.h
+
 // What the recognisers read and where they record, for the line pass over one file.
 struct LineContext {
   const Catalogue& Cat;
@@ -197,6 +199,8 @@ struct LineContext {
   const std::vector<ScriptFile>& Files;
   UseSink& Sink;
   bool Filtered = true;
+  // Optional, built from Constants after the constant pass: makes constant lookups cheaper.
+  const ConstantNameFilter* ConstantNames = nullptr;
 };
 
 // Constant pass over one file: adds its #DEFINE lines to state.ConstantDic (first wins).

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "ConstantNameFilter.h"
 #include "Plus.h"
 #include "TextHelpers.h"
 
@@ -35,6 +36,12 @@ void ForEachToken(std::u16string_view text, Visit&& visit) {
     if (token.empty()) continue;
     if (visit(token)) return;
   }
+}
+
+// LookupConstant in the context's constants, asking its name filter first when it has one.
+inline const TConstantDat* LookupConstant(const LineContext& ctx, std::u16string_view name) {
+  if (ctx.ConstantNames != nullptr && !ctx.ConstantNames->MayName(name)) return nullptr;
+  return LookupConstant(ctx.Constants, name);
 }
 
 // Records one use of `dat` found on `line`, filed under `path`.

@@ -120,7 +120,7 @@ void ScanCompValCommand(const LineContext& ctx, const ScriptLine& line, std::u16
       RecordCompValLiteral(ctx, line, token);
       return false;
     }
-    if (const TConstantDat* constant = LookupConstant(ctx.Constants, inner)) {
+    if (const TConstantDat* constant = LookupConstant(ctx, inner)) {
       RecordCompValConstant(ctx, line, token, *constant);
       return false;
     }

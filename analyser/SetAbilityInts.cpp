@@ -26,7 +26,7 @@ void ScanSetAbility(const LineContext& ctx, const ScriptLine& line, std::u16stri
   }
   // At most one slot named through a constant is recorded per line.
   ForEachToken(rest, [&](std::u16string_view token) {
-    const TConstantDat* constant = LookupConstant(ctx.Constants, token);
+    const TConstantDat* constant = LookupConstant(ctx, token);
     if (constant == nullptr || !build(ctx.Cat, constant->Dat, dat)) return false;
     Record(ctx, dat, constant->Path, line, UseWrap::Bare, Describe(constantLabel, token));
     return true;
@@ -36,7 +36,8 @@ void ScanSetAbility(const LineContext& ctx, const ScriptLine& line, std::u16stri
 // The constant an INTS operand names; H.INTS also knows the "<$" name ">" spelling.
 const TConstantDat* FindIntsConstant(const LineContext& ctx, std::u16string_view token,
                                      bool withAngleKey) {
-  if (!withAngleKey) return LookupConstant(ctx.Constants, token);
+  if (!withAngleKey) return LookupConstant(ctx, token);
+  if (ctx.ConstantNames != nullptr && !ctx.ConstantNames->MayName(token)) return nullptr;
   if (const TConstantDat* c = FindConstantKey(ctx.Constants, u"$(", token, u")")) return c;
   if (const TConstantDat* c = FindConstantKey(ctx.Constants, u"<$", token, u">")) return c;
   return FindConstantKey(ctx.Constants, {}, token, {});

@@ -37,7 +37,7 @@ void ScanTagCommand(const LineContext& ctx, const ScriptLine& line, std::u16stri
         Record(ctx, dat, line.Path, line, UseWrap::Bare, {});
       return false;
     }
-    if (const TConstantDat* constant = LookupConstant(ctx.Constants, token))
+    if (const TConstantDat* constant = LookupConstant(ctx, token))
       RecordConstantTag(ctx, line, token, *constant, dat);
     return false;
   });

@@ -48,5 +48,25 @@ TEST(RecordValueUse, CountsUsesPerFileInOrder) {
   EXPECT_EQ(v->ValuePath[0].Uses[1].LineNo, 9);
 }
 
+TEST(RecordValueUse, FileEntriesStayOnePerFileWhenUsesInterleave) {
+  ValueDicT dic;
+  TValueDat g1;
+  g1.ID = 7;
+  g1.IDX = 7000001;
+  g1.Name = u"G1";
+  for (FileId file : {0u, 1u, 0u, 0u, 2u, 1u})
+    RecordValueUse(dic, g1, file, u"GIVE G1", 1, UseWrap::Bare, u"");
+  const TValue* v = dic.Find(u"G1");
+  ASSERT_NE(v, nullptr);
+  ASSERT_EQ(v->ValuePath.size(), 3u);
+  EXPECT_EQ(v->ValuePath[0].Path, 0u);
+  EXPECT_EQ(v->ValuePath[0].Uses.size(), 3u);
+  EXPECT_EQ(v->ValuePath[1].Path, 1u);
+  EXPECT_EQ(v->ValuePath[1].Uses.size(), 2u);
+  EXPECT_EQ(v->ValuePath[2].Uses.size(), 1u);
+  EXPECT_EQ(v->PathIndex.size(), 3u);
+  EXPECT_EQ(v->ValueNum, 6u);
+}
+
 }  // namespace
 }  // namespace qorvan

@@ -1,5 +1,7 @@
 #include "ScriptRun.h"
 
+#include "ConstantNameFilter.h"
+
 #include <gtest/gtest.h>
 #include <unicode/unistr.h>
 
@@ -19,23 +21,24 @@ std::string LoggedUse::Compact() const {
 
 namespace {
 
-// Logs every use and forwards it to the run's ValueDic; checks the line is a view into a file.
+// Logs every use and forwards it to a ValueDic; checks the line is a view into a file.
 class LoggingSink final : public UseSink {
  public:
-  explicit LoggingSink(ScriptRun& run) : run_(run), dic_(run.State.ValueDic) {}
+  LoggingSink(const RunState& state, std::vector<LoggedUse>& log, ValueDicT& dic)
+      : state_(state), log_(log), dic_(dic) {}
   void RecordValueUse(const TValueDat& dat, FileId path, std::u16string_view line,
                       std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) override {
     EXPECT_TRUE(PointsIntoAFile(line)) << Utf8(line);
     EXPECT_GT(dat.ID, 0);
     TUse use{lineNo, wrap, line};
-    run_.Log.push_back(LoggedUse{Utf8(UseKeyWord(dat.Name, use)), Utf8(run_.State.PathOf(path)),
-                                 lineNo, Utf8(line), Utf8(descr)});
+    log_.push_back(LoggedUse{Utf8(UseKeyWord(dat.Name, use)), Utf8(state_.PathOf(path)), lineNo,
+                             Utf8(line), Utf8(descr)});
     dic_.RecordValueUse(dat, path, line, lineNo, wrap, descr);
   }
 
  private:
   bool PointsIntoAFile(std::u16string_view line) const {
-    for (const ScriptFile& file : run_.State.FileDic) {
+    for (const ScriptFile& file : state_.FileDic) {
       const char16_t* begin = file.Text.data();
       if (line.data() >= begin && line.data() + line.size() <= begin + file.Text.size())
         return true;
@@ -43,7 +46,8 @@ class LoggingSink final : public UseSink {
     return false;
   }
 
-  ScriptRun& run_;
+  const RunState& state_;
+  std::vector<LoggedUse>& log_;
   ValueDicSink dic_;
 };
 
@@ -60,9 +64,22 @@ ScriptRun& ScriptRun::File(std::u16string path, std::u16string text) {
 
 ScriptRun& ScriptRun::Run() {
   for (FileId id = 0; id < State.FileDic.size(); ++id) CollectDefines(State, id);
-  LoggingSink sink(*this);
-  LineContext ctx{TheCatalogue(), State.ConstantDic, State.FileDic, sink, State.Settings.Filtered};
+  const ConstantNameFilter filter(State.ConstantDic);
+  LoggingSink sink(State, Log, State.ValueDic);
+  LineContext ctx{TheCatalogue(), State.ConstantDic,       State.FileDic,
+                  sink,           State.Settings.Filtered, &filter};
   for (FileId id = 0; id < State.FileDic.size(); ++id) ScanFileLines(ctx, id);
+
+  // The name filter only saves work: without it every line records the same uses.
+  std::vector<LoggedUse> unfilteredLog;
+  ValueDicT unfilteredDic;
+  LoggingSink plainSink(State, unfilteredLog, unfilteredDic);
+  LineContext plain{TheCatalogue(), State.ConstantDic, State.FileDic, plainSink,
+                    State.Settings.Filtered};
+  for (FileId id = 0; id < State.FileDic.size(); ++id) ScanFileLines(plain, id);
+  std::vector<std::string> unfiltered;
+  for (const LoggedUse& use : unfilteredLog) unfiltered.push_back(use.Compact());
+  EXPECT_EQ(Uses(), unfiltered);
   return *this;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ConstantNameFilter.h"
 #include "LineSplit.h"
 #include "ScriptRun.h"
 #include "TextHelpers.h"
@@ -217,6 +218,26 @@ TEST(LookupConstant, TriesTheDollarKeyFirstAndComparesExactly) {
   constants.emplace(u"$(" + longName + u")", TConstantDat{u"G1", 4});
   ASSERT_NE(LookupConstant(constants, longName), nullptr);
   EXPECT_EQ(LookupConstant(constants, longName)->Path, 4u);
+}
+
+TEST(ConstantNameFilter, NeverRulesOutANameThatReachesAConstant) {
+  ConstantDicT constants;
+  for (int i = 0; i < 3000; ++i) {
+    std::u16string n = DecimalText(i);
+    constants.emplace(u"$(C" + n + u")", TConstantDat{u"1", 0});
+    constants.emplace(u"<$H" + n + u">", TConstantDat{u"1", 0});
+    constants.emplace(u"B" + n, TConstantDat{u"1", 0});
+  }
+  const ConstantNameFilter filter(constants);
+  std::size_t passed = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::u16string n = DecimalText(i);
+    for (const std::u16string& name :
+         {u"C" + n, u"$(C" + n + u")", u"H" + n, u"<$H" + n + u">", u"B" + n})
+      ASSERT_TRUE(filter.MayName(name)) << Utf8(name);
+    passed += filter.MayName(u"X" + n) ? 1 : 0;
+  }
+  EXPECT_LT(passed, 300u);  // most other names are ruled out
 }
 
 TEST(UpperCase, KeepsTheLength) {

@@ -1,0 +1,26 @@
+// A compact test that rules out most tokens before the constant dictionary is searched.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "Plus.h"
+
+namespace qorvan {
+
+// Built from a run's finished ConstantDic; never answers "no" for a name that reaches a constant.
+class ConstantNameFilter {
+ public:
+  // Describes every constant of `constants` (build it after the constant pass).
+  explicit ConstantNameFilter(const ConstantDicT& constants);
+  // False only when no constant is named `name`, "$(" + name + ")" or "<$" + name + ">".
+  bool MayName(std::u16string_view name) const;
+
+ private:
+  void Add(std::u16string_view name);
+
+  std::vector<std::uint64_t> bits_;
+};
+
+}  // namespace qorvan

@@ -3,10 +3,11 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <array>
+
+#include "SettingsStore.h"
 
 #ifdef _WIN32
 #include <shellapi.h>
@@ -81,9 +82,13 @@ bool IsTerminalEditor(const QString& program) {
   return known && known->Terminal;
 }
 
-QString ConfiguredEditor() {
-  const QString setting = QSettings().value(QStringLiteral("Editor")).toString().trimmed();
-  if (!setting.isEmpty()) return setting;
+QString ConfiguredEditor(qorvan::SettingsStore* store) {
+  if (store) {
+    const QString setting =
+        QString::fromStdU16String(store->ReadRegString(qorvan::kSettingsKey, kEditorValueName))
+            .trimmed();
+    if (!setting.isEmpty()) return setting;
+  }
   for (const char* name : {"VISUAL", "EDITOR"}) {
     const QString value = qEnvironmentVariable(name).trimmed();
     if (!value.isEmpty()) return value;
@@ -108,8 +113,11 @@ class NotepadLauncher final : public EditorLauncher {
 
 class DesktopLauncher final : public EditorLauncher {
  public:
+  explicit DesktopLauncher(std::shared_ptr<qorvan::SettingsStore> store)
+      : store_(std::move(store)) {}
+
   void OpenFile(const QString& path, int line) override {
-    if (auto command = EditorCommand(ConfiguredEditor(), path, line)) {
+    if (auto command = EditorCommand(ConfiguredEditor(store_.get()), path, line)) {
       if (IsTerminalEditor(command->front())) {
         const QString terminal =
             QStandardPaths::findExecutable(QStringLiteral("x-terminal-emulator"));
@@ -123,17 +131,21 @@ class DesktopLauncher final : public EditorLauncher {
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
   }
+
+ private:
+  std::shared_ptr<qorvan::SettingsStore> store_;
 };
 
 #endif
 
 }  // namespace
 
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher() {
+std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(
+    [[maybe_unused]] std::shared_ptr<qorvan::SettingsStore> store) {
 #ifdef _WIN32
   return std::make_unique<NotepadLauncher>();
 #else
-  return std::make_unique<DesktopLauncher>();
+  return std::make_unique<DesktopLauncher>(std::move(store));
 #endif
 }
 

@@ -5,6 +5,11 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string_view>
+
+namespace qorvan {
+class SettingsStore;
+}
 
 namespace qorvan::ui {
 
@@ -24,11 +29,16 @@ std::optional<QStringList> EditorCommand(const QString& editor, const QString& p
 // True when the editor program runs in a terminal and needs one opened for it.
 bool IsTerminalEditor(const QString& program);
 
-// The editor text chosen on this machine: the setting, else $VISUAL, else $EDITOR.
-QString ConfiguredEditor();
+// The name of the editor setting, beside the remembered directory.
+inline constexpr std::u16string_view kEditorValueName = u"Editor";
 
-// The launcher of this platform: Notepad on Windows, the configured editor or the desktop's
-// default application elsewhere.
-std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher();
+// The editor text chosen on this machine: the "Editor" setting of `store` (may be null), else
+// $VISUAL, else $EDITOR.
+QString ConfiguredEditor(qorvan::SettingsStore* store);
+
+// The launcher of this platform: Notepad on Windows, elsewhere the configured editor, or the
+// desktop's default application when there is none or it cannot be started.
+std::unique_ptr<EditorLauncher> MakeSystemEditorLauncher(
+    std::shared_ptr<qorvan::SettingsStore> store);
 
 }  // namespace qorvan::ui

@@ -60,7 +60,7 @@ constexpr MenuEntry kMenuEntries[] = {
 FormServices FormServices::System() {
   FormServices services;
   services.Store = std::shared_ptr<qorvan::SettingsStore>(qorvan::MakeDefaultSettingsStore());
-  services.Editor = MakeSystemEditorLauncher();
+  services.Editor = MakeSystemEditorLauncher(services.Store);
   services.MessageBox = [](QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QStringLiteral("Qorvan变量查询"), text);
   };

@@ -2,6 +2,8 @@
 #include <QTest>
 
 #include "EditorLauncher.h"
+#include "MemorySettingsStore.h"
+#include "SettingsStore.h"
 
 using namespace qorvan::ui;
 
@@ -48,6 +50,19 @@ class EditorCommandTest : public QObject {
     const auto command =
         EditorCommand(QStringLiteral("ed {file} +{line}"), QStringLiteral("/x/{line}.txt"), 2);
     QCOMPARE(*command, (QStringList{"ed", "/x/{line}.txt", "+2"}));
+  }
+
+  void settingThenVisualThenEditorChooseTheEditor() {
+    MemorySettingsStore store;
+    qputenv("VISUAL", "code -g {file}:{line}");
+    qputenv("EDITOR", "nano");
+    QCOMPARE(ConfiguredEditor(&store), QString("code -g {file}:{line}"));
+    store.WriteRegString(qorvan::kSettingsKey, kEditorValueName, u" kate ");
+    QCOMPARE(ConfiguredEditor(&store), QString("kate"));
+    qunsetenv("VISUAL");
+    QCOMPARE(ConfiguredEditor(nullptr), QString("nano"));
+    qunsetenv("EDITOR");
+    QVERIFY(ConfiguredEditor(nullptr).isEmpty());
   }
 
   void terminalEditorsAreKnown() {

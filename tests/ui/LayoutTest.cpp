@@ -19,6 +19,7 @@
 
 #include "FamilyActions.h"
 #include "FamilyBar.h"
+#include "FileVersion.h"
 #include "FormHarness.h"
 #include "NoticeTableView.h"
 #include "SafeApplication.h"
@@ -51,6 +52,16 @@ class LayoutTest : public QObject {
     QVERIFY(h.form().CheckBox1->isChecked());
     QVERIFY(h.form().Settings.Filtered);
     QCOMPARE(h.form().PageControl1->currentIndex(), 0);
+  }
+
+  void fileVersionOfTheProgramAndOfOtherFiles() {
+    QCOMPARE(GetFileVersionText(QCoreApplication::applicationFilePath()), QString("1.3.0.0"));
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("plain.txt"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QVERIFY(GetFileVersionText(plain.fileName()).isEmpty());
+    QVERIFY(GetFileVersionText(dir.filePath("missing.exe")).isEmpty());
   }
 
   void actionsFollowTheTableWithTheYQuirk() {

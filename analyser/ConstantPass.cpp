@@ -1,6 +1,7 @@
 #include "LineSplit.h"
 #include "Plus.h"
 #include "TextHelpers.h"
+#include "UnitSearch.h"
 #include "UpperCase.h"
 
 namespace qorvan {
@@ -42,8 +43,9 @@ void ReadDefinition(std::u16string_view line, FileId file, bool filtered,
 bool MayHoldDefinition(std::u16string_view text) {
   static constexpr std::u16string_view kWord = u"DEFINE";
   std::u16string upper;
-  for (std::size_t pos = text.find(u'#'); pos != std::u16string_view::npos;
-       pos = text.find(u'#', pos + 1)) {
+  const char16_t* data = text.data();
+  for (std::size_t pos = FindUnit(data, 0, text.size(), u'#'); pos < text.size();
+       pos = FindUnit(data, pos + 1, text.size(), u'#')) {
     UpperCaseInto(text.substr(pos + 1, kWord.size()), upper);
     if (upper == kWord) return true;
   }

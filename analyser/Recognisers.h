@@ -40,6 +40,7 @@ void ForEachToken(std::u16string_view text, Visit&& visit) {
 
 // LookupConstant in the context's constants, asking its name filter first when it has one.
 inline const TConstantDat* LookupConstant(const LineContext& ctx, std::u16string_view name) {
+  if (ctx.Constants.empty()) return nullptr;
   if (ctx.ConstantNames != nullptr && !ctx.ConstantNames->MayName(name)) return nullptr;
   return LookupConstant(ctx.Constants, name);
 }

@@ -37,6 +37,7 @@ void ScanSetAbility(const LineContext& ctx, const ScriptLine& line, std::u16stri
 const TConstantDat* FindIntsConstant(const LineContext& ctx, std::u16string_view token,
                                      bool withAngleKey) {
   if (!withAngleKey) return LookupConstant(ctx, token);
+  if (ctx.Constants.empty()) return nullptr;
   if (ctx.ConstantNames != nullptr && !ctx.ConstantNames->MayName(token)) return nullptr;
   if (const TConstantDat* c = FindConstantKey(ctx.Constants, u"$(", token, u")")) return c;
   if (const TConstantDat* c = FindConstantKey(ctx.Constants, u"<$", token, u">")) return c;

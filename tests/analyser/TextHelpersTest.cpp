@@ -286,6 +286,11 @@ TEST(LineCursor, BreakRules) {
   EXPECT_EQ(Lines(u""), V{});
   EXPECT_EQ(Lines(u"\r\n"), (V{""}));
   EXPECT_EQ(Lines(std::u16string(u"A\r\nB\0C\r\nD", 9)), (V{"A", "B"}));
+  // Long lines, and control characters below CR that do not break a line.
+  EXPECT_EQ(Lines(u"abcdefgh\tijklmnop\r\nqrstuvwxyz\v\f1234567\n0123456789abcdefg"),
+            (V{"abcdefgh\tijklmnop", "qrstuvwxyz\v\f1234567", "0123456789abcdefg"}));
+  EXPECT_EQ(Lines(std::u16string(u"0123456789abcdef\0xyz", 20)), (V{"0123456789abcdef"}));
+  EXPECT_EQ(Lines(u"0123456789abcdef\r\n\r\n"), (V{"0123456789abcdef", ""}));
 }
 
 }  // namespace

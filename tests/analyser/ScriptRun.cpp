@@ -96,4 +96,9 @@ std::vector<std::string> UsesOf(std::u16string_view line, std::u16string_view de
   return run.Run().Uses();
 }
 
+void ExpectUses(const std::vector<LineCase>& cases) {
+  for (const LineCase& c : cases)
+    EXPECT_EQ(UsesOf(c.line, c.defines), c.uses) << Utf8(c.line) << " / " << Utf8(c.defines);
+}
+
 }  // namespace qorvan::test

@@ -40,4 +40,14 @@ class ScriptRun {
 // The uses that `line`, as the only line of file "F", records after `defines` (file "K") is read.
 std::vector<std::string> UsesOf(std::u16string_view line, std::u16string_view defines = {});
 
+// One line of file "F" read after the definitions of file "K", and the uses it must record.
+struct LineCase {
+  std::u16string defines;
+  std::u16string line;
+  std::vector<std::string> uses;
+};
+
+// Checks every case with UsesOf, naming the line and definitions of a failing one.
+void ExpectUses(const std::vector<LineCase>& cases);
+
 }  // namespace qorvan::test

@@ -13,16 +13,7 @@ using test::UsesOf;
 using test::Utf8;
 using V = std::vector<std::string>;
 
-struct Case {
-  std::u16string defines;  // file K
-  std::u16string line;     // file F
-  V uses;
-};
-
-void ExpectUses(const std::vector<Case>& cases) {
-  for (const Case& c : cases)
-    EXPECT_EQ(UsesOf(c.line, c.defines), c.uses) << Utf8(c.line) << " / " << Utf8(c.defines);
-}
+using test::ExpectUses;
 
 TEST(ScanSetAbilityCommand, DescriptionFollowsTheSlotNumber) {
   ExpectUses({

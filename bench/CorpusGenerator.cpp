@@ -2,80 +2,44 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "ScriptMaker.h"
+
 namespace qorvan::bench {
 namespace {
 namespace fs = std::filesystem;
 
-constexpr std::array<const char*, 6> kScriptDirs = {"MapQuest_Def", "Market_Def", "Npc_Def",
-                                                    "QuestDiary",   "Robot_def",  "MonItems"};
-constexpr std::array<const char*, 10> kLetters = {"A", "D", "E", "F", "G", "H", "I", "M", "P", "S"};
-constexpr std::array<const char*, 8> kWords = {"欢迎光临本店", "勇士你好",    "屠龙宝刀",
-                                               "比奇城",       "沃玛寺庙",    "请选择你要的服务",
-                                               "你的金币不足", "任务已经完成"};
-constexpr int kConstantFiles = 50;  // the first files of QuestDiary define constants
-constexpr int kConstantsPerFile = 40;
+// The six script directories and the share of the files each holds, as in real trees.
+struct ScriptDir {
+  const char* Name;
+  double Share;
+  bool Drops;  // monster-drop lists rather than NPC scripts
+};
+constexpr std::array<ScriptDir, 6> kScriptDirs = {{{"MonItems", 0.42, true},
+                                                   {"QuestDiary", 0.30, false},
+                                                   {"Market_Def", 0.20, false},
+                                                   {"MapQuest_Def", 0.05, false},
+                                                   {"Npc_Def", 0.02, false},
+                                                   {"Robot_def", 0.01, false}}};
+constexpr std::size_t kFilesPerFolder = 400;
 
-class LineMaker {
- public:
-  explicit LineMaker(std::uint32_t seed) : rng_(seed) {}
+enum class Encoding { Gbk, Utf8, Utf8Mark };
 
-  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-  std::string Num(int n) { return std::to_string(Pick(n)); }
-  std::string Letter() {
-    std::string l = kLetters[Pick(kLetters.size())];
-    return l + (l == "P" ? Num(10) : Num(100));
-  }
-  std::string Word() { return kWords[Pick(kWords.size())]; }
-  std::string Constant() {
-    return "$(常量" + std::to_string(Pick(kConstantFiles * kConstantsPerFile)) + ")";
-  }
-
-  // One script line of the kind real NPC and quest scripts hold.
-  std::string Line() {
-    switch (Pick(16)) {
-      case 0:
-        return "[@main" + Num(50) + "]";
-      case 1:
-        return "#IF";
-      case 2:
-        return "#ACT";
-      case 3:
-        return "#SAY";
-      case 4:
-        return Word() + "，" + Word() + "！\\";
-      case 5:
-        return "<" + Word() + "/@go" + Num(50) + ">";
-      case 6:
-        return "MOV " + Letter() + " " + Num(1000);
-      case 7:
-        return "CHECK [" + std::to_string(1 + Pick(808)) + "] 1";
-      case 8:
-        return "SENDMSG 6 <$STR(" + Letter() + ")>" + Word();
-      case 9:
-        return "SETABILITY " + Num(600) + " 1";
-      case 10:
-        return "INTS " + Num(30) + " + 1";
-      case 11:
-        return "COMPVAL <$INTS" + Num(30) + "> > " + Num(100);
-      case 12:
-        return "MAPMOVE <$STR(" + Letter() + ")> " + Num(400) + " " + Num(400);
-      case 13:
-        return "SETSCTIMER " + Num(15) + " 60";
-      case 14:
-        return "SETABILITY " + Constant() + " 1";
-      default:
-        return ";" + Word();
-    }
-  }
-
- private:
-  std::mt19937 rng_;
+// One file to write: where, how large and how encoded.
+struct FilePlan {
+  fs::path Path;
+  std::uint64_t Bytes = 0;
+  Encoding Code = Encoding::Gbk;
+  bool CrLf = false;
+  bool Drops = false;
+  int ConstantFile = -1;  // >= 0: the #DEFINE file of that number
 };
 
 std::string ToGbk(const std::string& utf8) {
@@ -87,32 +51,82 @@ std::string ToGbk(const std::string& utf8) {
   return out;
 }
 
-std::string ConstantFile(int index) {
-  std::string text = "; 常量定义\r\n";
-  for (int k = 0; k < kConstantsPerFile; ++k) {
-    int id = index * kConstantsPerFile + k;
-    text += "#DEFINE $(常量" + std::to_string(id) + ") " + std::to_string(id % 600) + "\r\n";
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
   }
-  return text;
+  return out;
+}
+
+// Sizes spread like real scripts (many small files, a long tail), summing to `total`.
+std::vector<std::uint64_t> FileSizes(std::mt19937& rng, const std::vector<FilePlan>& plans,
+                                     std::uint64_t total) {
+  std::lognormal_distribution<double> spread(0.0, 1.4);
+  std::vector<double> weights;
+  double sum = 0;
+  for (const FilePlan& plan : plans) {
+    double w = std::min(spread(rng), 60.0) * (plan.Drops ? 0.4 : 1.0);
+    weights.push_back(w);
+    sum += w;
+  }
+  std::vector<std::uint64_t> sizes;
+  for (double w : weights) sizes.push_back(static_cast<std::uint64_t>(total * w / sum) + 16);
+  return sizes;
+}
+
+std::vector<FilePlan> PlanFiles(const fs::path& dir, const CorpusSize& size, std::mt19937& rng) {
+  std::vector<FilePlan> plans;
+  const fs::path envir = dir / "Mir200" / "Envir";
+  for (const ScriptDir& scriptDir : kScriptDirs) {
+    auto count = static_cast<std::size_t>(std::ceil(size.Files * scriptDir.Share));
+    for (std::size_t k = 0; k < count && plans.size() < size.Files; ++k) {
+      FilePlan plan;
+      fs::path folder = envir / scriptDir.Name;
+      if (k >= kFilesPerFolder) folder /= "分区" + std::to_string(k / kFilesPerFolder);
+      plan.Path = folder / ((scriptDir.Drops ? "怪物" : "脚本") + std::to_string(k) + ".txt");
+      plan.Drops = scriptDir.Drops;
+      plans.push_back(plan);
+    }
+  }
+  std::vector<std::uint64_t> sizes = FileSizes(rng, plans, size.Bytes);
+  for (std::size_t i = 0; i < plans.size(); ++i) {
+    plans[i].Bytes = sizes[i];
+    int code = std::uniform_int_distribution<int>(0, 19)(rng);
+    plans[i].Code = code < 12 ? Encoding::Gbk : code < 17 ? Encoding::Utf8 : Encoding::Utf8Mark;
+    plans[i].CrLf = std::uniform_int_distribution<int>(0, 4)(rng) == 0;
+  }
+  // A few quest files hold the #DEFINE constants the other scripts use.
+  int constantFile = 0;
+  for (FilePlan& plan : plans)
+    if (!plan.Drops && constantFile < kConstantFiles &&
+        plan.Path.parent_path().filename() == "QuestDiary")
+      plan.ConstantFile = constantFile++;
+  return plans;
+}
+
+std::string FileBytes(ScriptMaker& maker, const FilePlan& plan) {
+  const bool gbk = plan.Code == Encoding::Gbk;
+  std::string text = plan.ConstantFile >= 0 ? maker.ConstantFile(plan.ConstantFile)
+                     : plan.Drops           ? maker.DropList(plan.Bytes, gbk)
+                                            : maker.NpcScript(plan.Bytes, gbk);
+  if (plan.CrLf) text = WithCrLf(text);
+  if (gbk) return ToGbk(text);
+  return plan.Code == Encoding::Utf8Mark ? "\xEF\xBB\xBF" + text : text;
 }
 
 }  // namespace
 
 std::uint64_t GenerateCorpus(const fs::path& dir, const CorpusSize& size) {
-  LineMaker maker(size.Seed);
-  std::uint64_t perFile = size.Files ? size.Bytes / size.Files : 0;
+  std::mt19937 rng(size.Seed);
+  ScriptMaker maker(size.Seed + 1);
   std::uint64_t written = 0;
-  for (std::size_t i = 0; i < size.Files; ++i) {
-    std::string scriptDir = kScriptDirs[i % kScriptDirs.size()];
-    fs::path folder = dir / "Mir200" / "Envir" / scriptDir / ("区域" + std::to_string(i / 600)) /
-                      ("组" + std::to_string(i / 60 % 10));
-    fs::create_directories(folder);
-    bool constants = scriptDir == "QuestDiary" && static_cast<int>(i / 6) < kConstantFiles;
-    std::string text = constants ? ConstantFile(static_cast<int>(i / 6)) : std::string();
-    while (text.size() < perFile) text += maker.Line() + "\r\n";
-    int encoding = static_cast<int>(i % 4);  // GBK twice as often as UTF-8 (with or without mark)
-    std::string bytes = encoding < 2 ? ToGbk(text) : (encoding == 2 ? "\xEF\xBB\xBF" : "") + text;
-    std::ofstream(folder / ("脚本" + std::to_string(i) + ".txt"), std::ios::binary) << bytes;
+  for (const FilePlan& plan : PlanFiles(dir, size, rng)) {
+    fs::create_directories(plan.Path.parent_path());
+    std::string bytes = FileBytes(maker, plan);
+    std::ofstream(plan.Path, std::ios::binary) << bytes;
     written += bytes.size();
   }
   return written;

@@ -1,4 +1,6 @@
-// Writes a large, realistic version directory for benchmarks.
+// Writes a large version directory with scripts like those of real server trees: mostly
+// dialogue, menus, conditions and drop lists, a few percent of lines using variables, in GBK
+// and UTF-8 (with and without a byte-order mark), LF and CR LF line ends.
 #pragma once
 
 #include <cstdint>

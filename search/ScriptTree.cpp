@@ -19,10 +19,21 @@ struct DirEntry {
   std::u16string Key;
   std::u16string Name;
   fs::path Native;
+  fs::file_type Type = fs::file_type::unknown;  // of the entry itself, as the listing told
 };
 
 bool SortedBefore(const DirEntry& a, const DirEntry& b) {
   return a.Key != b.Key ? a.Key < b.Key : a.Name < b.Name;
+}
+
+// Regular file or directory when the listing says so of the entry itself (no link, no system
+// call on most platforms); unknown otherwise.
+fs::file_type ListedType(const fs::directory_entry& entry) {
+  std::error_code ec;
+  if (entry.is_symlink(ec) || ec) return fs::file_type::unknown;
+  if (entry.is_directory(ec)) return fs::file_type::directory;
+  if (entry.is_regular_file(ec)) return fs::file_type::regular;
+  return fs::file_type::unknown;
 }
 
 // The entries of `dir` in walk order; false when the directory cannot be listed.
@@ -33,7 +44,8 @@ bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
   for (; it != fs::directory_iterator(); it.increment(ec)) {
     fs::path native = it->path();
     std::u16string name = PathText(native.filename());
-    entries.push_back(DirEntry{NameSortKey(name), std::move(name), std::move(native)});
+    entries.push_back(
+        DirEntry{NameSortKey(name), std::move(name), std::move(native), ListedType(*it)});
   }
   std::sort(entries.begin(), entries.end(), SortedBefore);
   return !ec;
@@ -68,13 +80,20 @@ std::optional<DirEntry> FindChildDir(const fs::path& parent, const std::u16strin
   return std::nullopt;
 }
 
+// The status of what the entry names, links followed; the listing's own type serves where the
+// entry is no link.
+fs::file_status KnownStatus(const DirEntry& e, std::error_code& ec) {
+  const bool plain = e.Type == fs::file_type::regular || e.Type == fs::file_type::directory;
+  return plain ? fs::file_status(e.Type) : fs::status(e.Native, ec);
+}
+
 void Walk(const fs::path& dir, const std::u16string& dirText, VisitedDirs& visited,
           WalkStats& stats, std::vector<ScriptFileEntry>& out) {
   std::vector<DirEntry> entries;
   if (!ReadSortedEntries(dir, entries)) ++stats.SkippedDirs;
   for (DirEntry& e : entries) {
     std::error_code ec;
-    fs::file_status status = fs::status(e.Native, ec);  // follows links
+    fs::file_status status = KnownStatus(e, ec);
     std::u16string text = dirText + e.Name;
     if (ec) {
       ++stats.SkippedFiles;

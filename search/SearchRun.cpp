@@ -1,13 +1,16 @@
 #include "SearchRun.h"
 
 #include <ctime>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
+#include "ConstantNameFilter.h"
+#include "FileBytes.h"
+#include "OrderedWork.h"
 #include "ScriptTree.h"
 #include "SettingsStore.h"
 #include "TextDecoder.h"
+#include "UseBuffer.h"
 #include "Utf.h"
 
 namespace qorvan {
@@ -60,18 +63,6 @@ void Report(const RunWork& work, RunPhase phase, std::size_t done, std::size_t t
   if (work.Request.Progress) work.Request.Progress(RunProgress{phase, done, total, file});
 }
 
-// The whole content of a file; false when it cannot be read.
-bool ReadBytes(const fs::path& file, std::string& bytes) {
-  std::ifstream in(file, std::ios::binary);
-  std::error_code ec;
-  std::uintmax_t size = fs::file_size(file, ec);
-  if (!in || ec) return false;
-  bytes.resize(static_cast<std::size_t>(size));
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return !in.bad();
-}
-
 // Step 3: the directory is remembered when it differs from the remembered one.
 void RememberDir(RunWork& work) {
   const RunRequest& req = work.Request;
@@ -94,52 +85,98 @@ std::vector<ScriptFileEntry> ListAllScriptFiles(RunWork& work) {
   return files;
 }
 
-// Steps 6 to 8: every file that yields a line goes into FileDic.
+// What reading and decoding one listed file produced.
+struct CollectedFile {
+  bool Read = false;
+  std::uint64_t Bytes = 0;
+  std::u16string Text;  // cut at its first NUL: empty when the file yields no line
+};
+
+// Adds one collected file to FileDic unless it yields no line or its path is already there.
+void AddCollected(RunWork& work, ScriptFileEntry& entry, CollectedFile& file) {
+  if (!file.Read) {
+    ++work.Outcome.SkippedFiles;
+    return;
+  }
+  work.Outcome.BytesRead += file.Bytes;
+  if (file.Text.empty()) return;
+  std::size_t before = work.State.FileDic.size();
+  work.State.AddFile(std::move(entry.Path), std::move(file.Text));
+  if (work.State.FileDic.size() > before) work.Natives.push_back(std::move(entry.Native));
+}
+
+// Steps 6 to 8: every file that yields a line goes into FileDic, in walk order; the files are
+// read and decoded on the workers. A text is kept as decoded rather than with its lines joined
+// again with CR LF: it splits into the same lines, and the copy is saved.
 void CollectScriptFiles(RunWork& work) {
   std::vector<ScriptFileEntry> files = ListAllScriptFiles(work);
-  std::unique_ptr<TextDecoder> decoder = MakeTextDecoder(work.Request.Codepage);
-  std::string bytes;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (StopRequested(work)) return;
+  const unsigned threads = WorkerCount(work.Request.Threads);
+  std::vector<std::unique_ptr<TextDecoder>> decoders;
+  decoders.push_back(MakeTextDecoder(work.Request.Codepage));
+  while (decoders.size() < threads) decoders.push_back(decoders.front()->Clone());
+  std::vector<std::string> bytes(threads);
+  std::vector<CollectedFile> collected(files.size());
+  auto read = [&](std::size_t i, unsigned w) {
+    CollectedFile& file = collected[i];
+    file.Read = ReadFileBytes(files[i].Native, bytes[w]);
+    if (!file.Read) return;
+    file.Bytes = bytes[w].size();
+    file.Text = decoders[w]->DecodeScript(bytes[w]);
+  };
+  auto add = [&](std::size_t i) {
+    if (StopRequested(work)) return false;
     Report(work, RunPhase::Collecting, i, files.size(), files[i].Path);
-    if (!ReadBytes(files[i].Native, bytes)) {
-      ++work.Outcome.SkippedFiles;
-      continue;
-    }
-    work.Outcome.BytesRead += bytes.size();
-    std::u16string text = JoinLinesCrLf(decoder->Decode(bytes));
-    if (text.empty()) continue;
-    std::size_t before = work.State.FileDic.size();
-    work.State.AddFile(std::move(files[i].Path), std::move(text));
-    if (work.State.FileDic.size() > before) work.Natives.push_back(std::move(files[i].Native));
-  }
+    AddCollected(work, files[i], collected[i]);
+    return true;
+  };
+  ProduceInOrder(files.size(), threads, read, add);
   work.State.Settings.Count = static_cast<std::int32_t>(work.State.FileDic.size());
 }
 
-// Constant pass: the #DEFINE lines of every file, before any line is analysed.
+// Constant pass: the #DEFINE lines of every file, before any line is analysed. Files are read
+// on the workers and merged in file order, so the first definition in that order wins.
 void ConstantPass(RunWork& work) {
   RunState& state = work.State;
-  for (FileId id = 0; id < state.FileDic.size(); ++id) {
-    if (StopRequested(work)) return;
+  const std::size_t count = state.FileDic.size();
+  std::vector<std::vector<std::pair<std::u16string, TConstantDat>>> defines(count);
+  auto read = [&](std::size_t id, unsigned) {
+    defines[id] =
+        ReadDefines(state.FileDic[id].Text, static_cast<FileId>(id), state.Settings.Filtered);
+  };
+  auto merge = [&](std::size_t id) {
+    if (StopRequested(work)) return false;
     state.Settings.LoadPath = state.FileDic[id].Path;
-    Report(work, RunPhase::Constants, id, state.FileDic.size(), state.FileDic[id].Path);
-    CollectDefines(state, id);
-  }
+    Report(work, RunPhase::Constants, id, count, state.FileDic[id].Path);
+    MergeDefines(state.ConstantDic, std::move(defines[id]));
+    return true;
+  };
+  ProduceInOrder(count, work.Request.Threads, read, merge);
 }
 
-// Line pass: every selected line of every file that still exists goes to the dispatcher.
+// Line pass: every selected line of every file that still exists goes to the dispatcher. Each
+// file is analysed on a worker into a buffer of its own; the buffers are recorded in file
+// order, so ValueDic ends exactly as a sequential pass leaves it.
 void LinePass(RunWork& work) {
   RunState& state = work.State;
-  ValueDicSink sink(state.ValueDic);
-  LineContext ctx{TheCatalogue(), state.ConstantDic, state.FileDic, sink, state.Settings.Filtered};
-  for (FileId id = 0; id < state.FileDic.size(); ++id) {
-    if (StopRequested(work)) return;
-    state.Settings.LoadPath = state.FileDic[id].Path;
-    Report(work, RunPhase::Lines, id, state.FileDic.size(), state.FileDic[id].Path);
+  const std::size_t count = state.FileDic.size();
+  const ConstantNameFilter constantNames(state.ConstantDic);
+  std::vector<UseBuffer> uses(count);
+  auto scan = [&](std::size_t id, unsigned) {
     std::error_code ec;
-    if (fs::exists(work.Natives[id], ec)) ScanFileLines(ctx, id);
+    if (!fs::exists(work.Natives[id], ec)) return;
+    LineContext ctx{TheCatalogue(), state.ConstantDic,       state.FileDic,
+                    uses[id],       state.Settings.Filtered, &constantNames};
+    ScanFileLines(ctx, static_cast<FileId>(id));
+  };
+  auto record = [&](std::size_t id) {
+    if (StopRequested(work)) return false;
+    state.Settings.LoadPath = state.FileDic[id].Path;
+    Report(work, RunPhase::Lines, id, count, state.FileDic[id].Path);
+    uses[id].ApplyTo(state.ValueDic);
     ++state.Settings.FileCount;
-  }
+    return true;
+  };
+  ProduceInOrder(count, work.Request.Threads, scan, record);
 }
 
 // The passes; both visit the files in FileDic order.

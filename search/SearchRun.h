@@ -42,7 +42,7 @@ struct RunRequest {
   std::u16string DirText;     // the directory text exactly as typed
   bool Filtered = true;       // skip comment-like lines ("忽略注释符")
   std::string Codepage;       // legacy code page name for ICU; empty = the platform's
-  unsigned Threads = 0;       // reserved: 0 = all cores (the run is sequential for now)
+  unsigned Threads = 0;       // worker threads: 0 = all cores, 1 = everything on the caller
   ProgressCallback Progress;  // may be empty
   const std::atomic<bool>* Stop = nullptr;  // a stop request, looked at between files
   // Remembering the directory: when Store is set and RememberedDir differs from DirText

@@ -1,8 +1,16 @@
 #include "TextDecoder.h"
 
+#include "DoubleByteTable.h"
+#include "UnitSearch.h"
+
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
+
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -21,52 +29,143 @@ void SubstituteFffd(const void*, UConverterToUnicodeArgs* args, const char*, int
   ucnv_cbToUWriteUChars(args, &kFffd, 1, 0, error);
 }
 
-// `bytes` decoded with the ICU converter `name`; empty when the converter is unknown.
-std::u16string Convert(const char* name, std::string_view bytes) {
-  UErrorCode error = U_ZERO_ERROR;
-  UConverter* cnv = ucnv_open(name, &error);
-  if (U_FAILURE(error)) return {};
-  ucnv_setToUCallBack(cnv, SubstituteFffd, nullptr, nullptr, nullptr, &error);
-  std::u16string out(bytes.size() + 1, u'\0');
-  int32_t length = ucnv_toUChars(cnv, out.data(), static_cast<int32_t>(out.size()), bytes.data(),
-                                 static_cast<int32_t>(bytes.size()), &error);
-  ucnv_close(cnv);
-  out.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
-  if (out.capacity() > out.size() + out.size() / 4) out.shrink_to_fit();  // double-byte text
-  return out;
-}
-
-// `bytes` as strict UTF-8; false when they are not valid UTF-8.
-bool DecodeStrictUtf8(std::string_view bytes, std::u16string& out) {
-  out.assign(bytes.size(), u'\0');
-  int32_t length = 0;
-  UErrorCode error = U_ZERO_ERROR;
-  u_strFromUTF8(out.data(), static_cast<int32_t>(out.size()), &length, bytes.data(),
-                static_cast<int32_t>(bytes.size()), &error);
-  if (U_FAILURE(error)) return false;
-  out.resize(static_cast<std::size_t>(length));
-  return true;
-}
-
 bool StartsWith(std::string_view bytes, std::string_view mark) {
   return bytes.substr(0, mark.size()) == mark;
 }
 
+// True when every byte is below 0x80; eight bytes are tested at a time.
+bool IsAscii(std::string_view bytes) {
+  const char* p = bytes.data();
+  std::size_t n = bytes.size();
+  for (; n >= 8; p += 8, n -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if (word & 0x8080808080808080ull) return false;
+  }
+  for (; n > 0; ++p, --n)
+    if (static_cast<unsigned char>(*p) >= 0x80) return false;
+  return true;
+}
+
 class IcuTextDecoder final : public TextDecoder {
  public:
-  explicit IcuTextDecoder(std::string legacy) : legacy_(std::move(legacy)) {}
+  IcuTextDecoder(std::string legacy, std::shared_ptr<const DoubleByteTable> table)
+      : legacy_(std::move(legacy)), table_(std::move(table)) {}
+  ~IcuTextDecoder() override {
+    for (Cached& c : converters_) ucnv_close(c.Converter);
+  }
+  IcuTextDecoder(const IcuTextDecoder&) = delete;
+  IcuTextDecoder& operator=(const IcuTextDecoder&) = delete;
 
-  std::u16string Decode(std::string_view bytes) const override {
-    if (StartsWith(bytes, "\xEF\xBB\xBF")) return Convert("UTF-8", bytes.substr(3));
-    if (StartsWith(bytes, "\xFF\xFE")) return Convert("UTF-16LE", bytes.substr(2));
-    if (StartsWith(bytes, "\xFE\xFF")) return Convert("UTF-16BE", bytes.substr(2));
-    std::u16string text;
-    if (DecodeStrictUtf8(bytes, text)) return text;
-    return Convert(legacy_.c_str(), bytes);
+  std::u16string Decode(std::string_view bytes) override {
+    std::optional<std::string_view> ascii = DecodeToScratch(bytes);
+    if (ascii) return std::u16string(ascii->begin(), ascii->end());
+    return std::u16string(scratch_.data(), length_);
+  }
+
+  std::u16string DecodeScript(std::string_view bytes) override {
+    std::optional<std::string_view> ascii = DecodeToScratch(bytes);
+    if (ascii) {
+      std::string_view lines = ascii->substr(0, ascii->find('\0'));
+      return std::u16string(lines.begin(), lines.end());
+    }
+    return std::u16string(scratch_.data(), FindUnit(scratch_.data(), 0, length_, u'\0'));
+  }
+
+  std::unique_ptr<TextDecoder> Clone() const override {
+    return std::make_unique<IcuTextDecoder>(legacy_, table_);
   }
 
  private:
+  struct Cached {
+    std::string Name;
+    UConverter* Converter = nullptr;
+  };
+
+  // The converter `name`, opened on first use; nullptr when ICU does not know it.
+  UConverter* ConverterFor(const char* name) {
+    for (Cached& c : converters_)
+      if (c.Name == name) return c.Converter;
+    UErrorCode error = U_ZERO_ERROR;
+    UConverter* cnv = ucnv_open(name, &error);
+    if (U_FAILURE(error)) return nullptr;
+    ucnv_setToUCallBack(cnv, SubstituteFffd, nullptr, nullptr, nullptr, &error);
+    converters_.push_back(Cached{name, cnv});
+    return cnv;
+  }
+
+  // Decodes `bytes` into the scratch space; returns instead the bytes of the text when they are
+  // plain ASCII, which is valid UTF-8 and comes before the legacy code page: each byte is its
+  // own UTF-16 unit and needs no conversion.
+  std::optional<std::string_view> DecodeToScratch(std::string_view bytes) {
+    length_ = 0;
+    if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+      bytes.remove_prefix(3);
+      if (IsAscii(bytes)) return bytes;
+      Convert("UTF-8", bytes);
+    } else if (StartsWith(bytes, "\xFF\xFE")) {
+      Convert("UTF-16LE", bytes.substr(2));
+    } else if (StartsWith(bytes, "\xFE\xFF")) {
+      Convert("UTF-16BE", bytes.substr(2));
+    } else if (IsAscii(bytes)) {
+      return bytes;
+    } else if (!DecodeStrictUtf8(bytes) && !DecodeWithTable(bytes)) {
+      Convert(legacy_.c_str(), bytes);
+    }
+    return std::nullopt;
+  }
+
+  // `bytes` decoded with the ICU converter `name` into the scratch space; nothing when the
+  // converter is unknown.
+  void Convert(const char* name, std::string_view bytes) {
+    UConverter* cnv = ConverterFor(name);
+    if (!cnv) return;
+    int32_t length = 0;
+    UErrorCode error = U_ZERO_ERROR;
+    for (std::size_t room = bytes.size() + 1;; room = static_cast<std::size_t>(length) + 1) {
+      ucnv_reset(cnv);
+      GrowScratch(room);
+      error = U_ZERO_ERROR;
+      length = ucnv_toUChars(cnv, scratch_.data(), static_cast<int32_t>(room), bytes.data(),
+                             static_cast<int32_t>(bytes.size()), &error);
+      if (error != U_BUFFER_OVERFLOW_ERROR) break;
+    }
+    length_ = U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0;
+  }
+
+  // `bytes` as strict UTF-8 into the scratch space; false when they are not valid UTF-8.
+  bool DecodeStrictUtf8(std::string_view bytes) {
+    GrowScratch(bytes.size());
+    int32_t length = 0;
+    UErrorCode error = U_ZERO_ERROR;
+    u_strFromUTF8(scratch_.data(), static_cast<int32_t>(bytes.size()), &length, bytes.data(),
+                  static_cast<int32_t>(bytes.size()), &error);
+    if (U_FAILURE(error)) return false;
+    length_ = static_cast<std::size_t>(length);
+    return true;
+  }
+
+  // `bytes` through the legacy code page's table into the scratch space; false when the table
+  // cannot decode them.
+  bool DecodeWithTable(std::string_view bytes) {
+    if (!table_) return false;
+    GrowScratch(bytes.size());
+    std::size_t length = table_->Decode(bytes, scratch_.data());
+    if (length == std::string_view::npos) return false;
+    length_ = length;
+    return true;
+  }
+
+  // Makes room for `units` units; the space only grows, so it is not cleared file after file.
+  void GrowScratch(std::size_t units) {
+    if (scratch_.size() < units) scratch_.resize(units);
+  }
+
   std::string legacy_;
+  std::shared_ptr<const DoubleByteTable> table_;  // null: every legacy text goes to ICU
+  std::vector<Cached> converters_;
+  std::u16string scratch_;  // kept from file to file; the texts get strings of their own size
+  std::size_t length_ = 0;  // of the text in scratch_
 };
 
 bool IsCanonicalCrLf(const std::u16string& text) {
@@ -100,8 +199,9 @@ bool CodepageKnown(const std::string& name) {
 }
 
 std::unique_ptr<TextDecoder> MakeTextDecoder(const std::string& legacyCodepage) {
-  return std::make_unique<IcuTextDecoder>(legacyCodepage.empty() ? DefaultLegacyCodepage()
-                                                                 : legacyCodepage);
+  std::string legacy = legacyCodepage.empty() ? DefaultLegacyCodepage() : legacyCodepage;
+  std::shared_ptr<const DoubleByteTable> table = DoubleByteTable::Build(legacy);
+  return std::make_unique<IcuTextDecoder>(std::move(legacy), std::move(table));
 }
 
 std::u16string JoinLinesCrLf(std::u16string text) {

@@ -6,14 +6,19 @@ namespace qorvan {
 
 std::string ToUtf8(std::u16string_view text) {
   std::string out;
-  if (text.empty()) return out;
-  out.resize(text.size() * 3);
+  AppendUtf8(text, out);
+  return out;
+}
+
+void AppendUtf8(std::u16string_view text, std::string& out) {
+  if (text.empty()) return;
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * 3);
   int32_t length = 0;
   UErrorCode error = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
-                     static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &error);
-  out.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
-  return out;
+  u_strToUTF8WithSub(out.data() + start, static_cast<int32_t>(text.size() * 3), &length,
+                     text.data(), static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &error);
+  out.resize(start + (U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0));
 }
 
 std::u16string FromUtf8(std::string_view text) {

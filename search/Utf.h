@@ -9,6 +9,8 @@ namespace qorvan {
 
 // UTF-8 text of a UTF-16 string (unpaired surrogates become U+FFFD).
 std::string ToUtf8(std::u16string_view text);
+// Appends the UTF-8 text of `text` to `out`, as ToUtf8 writes it.
+void AppendUtf8(std::u16string_view text, std::string& out);
 // UTF-16 text of a UTF-8 string (invalid sequences become U+FFFD).
 std::u16string FromUtf8(std::string_view text);
 

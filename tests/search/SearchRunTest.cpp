@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <map>
 
+#include "LineSplit.h"
 #include "SearchRun.h"
 #include "SettingsStore.h"
 #include "TempDir.h"
+#include "TextHelpers.h"
 #include "Utf.h"
 
 namespace qorvan {
@@ -13,6 +16,13 @@ namespace fs = std::filesystem;
 
 std::u16string Text(const fs::path& p) {
   return PathText(p);
+}
+
+std::vector<std::u16string_view> Lines(std::u16string_view text) {
+  std::vector<std::u16string_view> lines;
+  LineCursor cursor(text);
+  for (std::u16string_view line; cursor.Next(line);) lines.push_back(line);
+  return lines;
 }
 
 TEST(NormalizeDir, OneTrailingSeparatorForAnExistingDirectory) {
@@ -80,8 +90,8 @@ TEST(RunSearch, CollectsEveryScriptFileInListOrder) {
   EXPECT_EQ(state.Settings.Count, 5);
   EXPECT_EQ(state.Settings.FileCount, 6);  // one more than the files passed
   EXPECT_EQ(state.Settings.Dir, tree.Base());
-  EXPECT_EQ(state.FileDic[2].Text, u"\r\n");
-  EXPECT_EQ(state.FileDic[3].Text, u"deep\r\n");
+  EXPECT_EQ(Lines(state.FileDic[2].Text), std::vector<std::u16string_view>{u""});
+  EXPECT_EQ(Lines(state.FileDic[3].Text), std::vector<std::u16string_view>{u"deep"});
   EXPECT_TRUE(state.FileDic[4].InMonItems);
   EXPECT_EQ(phases.back(), RunPhase::Done);
 }
@@ -112,6 +122,49 @@ TEST(RunSearch, StopRequestEndsTheRunWithPartialResults) {
   EXPECT_TRUE(outcome.Stopped());
   ASSERT_NE(outcome.State, nullptr);
   EXPECT_TRUE(outcome.State->ValueDic.empty());
+}
+
+// Everything a run leaves, in enumeration order, as text.
+std::u16string Dump(const RunState& state) {
+  std::u16string out;
+  for (const ScriptFile& f : state.FileDic) out += f.Path + u"|" + f.Text + u"\n";
+  std::map<std::u16string, std::u16string> constants;
+  for (const auto& [name, c] : state.ConstantDic)
+    constants[name] = c.Dat + u"@" + state.PathOf(c.Path);
+  for (const auto& [name, c] : constants) out += name + u"=" + c + u"\n";
+  for (const TValue& v : state.ValueDic) {
+    out += v.ValueName + u"|" + v.ValueType + u"|" + v.ValueDescr + u"|" + DecimalText(v.ValueNum) +
+           u"|" + DecimalText(v.ValueSearchID) + u"\n";
+    for (const TValuePathData& file : v.ValuePath)
+      for (const TUse& use : file.Uses)
+        out += state.PathOf(file.Path) + u":" + DecimalText(use.LineNo) + u":" +
+               UseKeyWord(v.ValueName, use) + u":" + std::u16string(use.Line) + u"\n";
+  }
+  return out;
+}
+
+TEST(RunSearch, WorkerThreadsLeaveExactlyWhatOneThreadLeaves) {
+  testing::TempDir dir;
+  // Constants defined twice (the first file in order wins), uses filed under the defining file,
+  // descriptions that differ between files, and many files for the workers to share.
+  dir.Write("Mir200/Envir/MapQuest_Def/a.txt", "#DEFINE $(X) <$STR(G5)>\n#DEFINE T [7]\n");
+  dir.Write("Mir200/Envir/Npc_Def/b.txt", "#DEFINE $(X) <$STR(G6)>\nMOV $(X) 1\nCHECK T 1\n");
+  for (int i = 0; i < 60; ++i)
+    dir.Write("Mir200/Envir/QuestDiary/q" + std::to_string(i) + ".txt",
+              "[@main]\r\nMOV G" + std::to_string(i % 9) + " 1\r\nCHECK T 1\r\nMOV $(X) " +
+                  std::to_string(i) + "\r\nSENDMSG 6 <$STR(A" + std::to_string(i % 4) + ")>\r\n");
+  RunRequest request;
+  request.DirText = Text(dir.path());
+  request.Threads = 1;
+  RunOutcome one = RunSearch(request);
+  ASSERT_EQ(one.Status, RunStatus::Completed);
+  for (unsigned threads : {2u, 5u}) {
+    request.Threads = threads;
+    RunOutcome many = RunSearch(request);
+    ASSERT_EQ(many.Status, RunStatus::Completed);
+    EXPECT_EQ(Dump(*many.State), Dump(*one.State)) << threads;
+    EXPECT_EQ(many.State->Settings.FileCount, one.State->Settings.FileCount);
+  }
 }
 
 TEST(RunSearch, DirectoryIsRememberedOnlyWhenItChanged) {

@@ -36,6 +36,24 @@ TEST(TextDecoder, MarkDecidesElseUtf8ElseLegacy) {
   for (const auto& c : cases) EXPECT_EQ(decoder->Decode(c.bytes), c.text) << c.what;
 }
 
+TEST(TextDecoder, ScriptTextEndsAtTheFirstNulAndKeepsItsLineEnds) {
+  const DecodeCase cases[] = {
+      {"ASCII", std::string("MOV G1 1\nA\0B", 12), u"MOV G1 1\nA"},
+      {"ASCII after a mark", "\xEF\xBB\xBFG1\r\n", u"G1\r\n"},
+      {"GBK", std::string("\xB1\xE4\xC1\xBF\r\0x", 7), u"变量\r"},
+      {"UTF-16 LE", std::string("\xFF\xFE\x00\x00G\0", 6), u""},
+      {"invalid GBK", "\x81\nA", u"\uFFFD\nA"},
+      {"empty", "", u""},
+  };
+  auto decoder = MakeTextDecoder("");
+  auto clone = decoder->Clone();
+  for (const auto& c : cases) {
+    EXPECT_EQ(decoder->DecodeScript(c.bytes), c.text) << c.what;
+    EXPECT_EQ(clone->DecodeScript(c.bytes), c.text) << c.what;
+    EXPECT_EQ(JoinLinesCrLf(decoder->Decode(c.bytes)), JoinLinesCrLf(c.text)) << c.what;
+  }
+}
+
 TEST(TextDecoder, LegacyCodePageCanBeChanged) {
   auto big5 = MakeTextDecoder("Big5");
   EXPECT_EQ(big5->Decode("\xC5\xDC"), u"變");

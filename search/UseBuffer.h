@@ -1,0 +1,34 @@
+// A sink that keeps the uses one file's line pass records, to be recorded into ValueDic later,
+// in the same order: files can then be analysed in parallel and recorded in file order.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Plus.h"
+
+namespace qorvan {
+
+class UseBuffer final : public UseSink {
+ public:
+  void RecordValueUse(const TValueDat& dat, FileId path, std::u16string_view line,
+                      std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) override;
+  // Records every kept use into `dic` in arrival order and empties the buffer.
+  void ApplyTo(ValueDicT& dic);
+
+ private:
+  struct Use {
+    std::u16string Name;  // what RecordValueUse reads of the member: Name, ID and IDX
+    std::int32_t ID = 0;
+    std::int32_t IDX = 0;
+    FileId Path = 0;
+    std::int32_t LineNo = 0;
+    UseWrap Wrap = UseWrap::Bare;
+    std::u16string_view Line;
+    std::u16string Descr;
+  };
+  std::vector<Use> uses_;
+};
+
+}  // namespace qorvan

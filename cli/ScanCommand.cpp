@@ -94,9 +94,7 @@ int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& 
   dm.BMDThread1Terminate(std::move(outcome));
   ScanView view = SelectView(dm, options);
   if (options.Json) {
-    out << BuildJson(dm, view, options.Uses)
-               .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-        << '\n';
+    WriteJson(out, dm, view, options.Uses, options.Threads);
     return 0;
   }
   if (options.Uses) return PrintUses(out, err, dm, *options.Uses) ? 0 : 1;

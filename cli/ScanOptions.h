@@ -16,7 +16,7 @@ struct ScanOptions {
   std::string Codepage;             // legacy code page; empty = the platform's
   bool Remember = false;            // store the directory like the window's run
   bool Json = false;                // print the whole result as JSON
-  unsigned Threads = 0;             // reserved; 0 = all cores
+  unsigned Threads = 0;             // worker threads; 0 = all cores
 };
 
 // Parses the command line. Returns nullopt and sets `exitCode` (0 for --help, 2 for a

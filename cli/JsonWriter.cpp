@@ -1,0 +1,152 @@
+#include "JsonWriter.h"
+
+#include <unicode/utf16.h>
+
+#include <charconv>
+
+namespace qorvan::cli {
+namespace {
+
+constexpr unsigned kIndent = 2;
+
+// Appends the escape nlohmann-json writes for an ASCII character that needs one.
+void AppendEscape(char16_t c, std::string& out) {
+  switch (c) {
+    case u'"':
+      out += "\\\"";
+      return;
+    case u'\\':
+      out += "\\\\";
+      return;
+    case u'\b':
+      out += "\\b";
+      return;
+    case u'\f':
+      out += "\\f";
+      return;
+    case u'\n':
+      out += "\\n";
+      return;
+    case u'\r':
+      out += "\\r";
+      return;
+    case u'\t':
+      out += "\\t";
+      return;
+    default: {
+      static constexpr char kHex[] = "0123456789abcdef";
+      out += "\\u00";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    }
+  }
+}
+
+void AppendCodePoint(char32_t c, std::string& out) {
+  if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  out += static_cast<char>(0x80 | (c & 0x3F));
+}
+
+// Appends `text` in UTF-8 (an unpaired surrogate as U+FFFD) with JSON's escapes.
+void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c < 0x80) {
+      if (c < 0x20 || c == u'"' || c == u'\\')
+        AppendEscape(c, out);
+      else
+        out += static_cast<char>(c);
+      continue;
+    }
+    char32_t code = c;
+    if (U16_IS_LEAD(c) && i + 1 < text.size() && U16_IS_TRAIL(text[i + 1]))
+      code = U16_GET_SUPPLEMENTARY(c, text[++i]);
+    else if (U16_IS_SURROGATE(c))
+      code = 0xFFFD;
+    AppendCodePoint(code, out);
+  }
+}
+
+}  // namespace
+
+JsonWriter::JsonWriter(std::string& out, unsigned depth) : out_(out), depth_(depth) {}
+
+void JsonWriter::NewLine() {
+  out_ += '\n';
+  out_.append((depth_ + levels_.size()) * kIndent, ' ');
+}
+
+// Separates an array element from the one before; a member value follows its key directly.
+void JsonWriter::BeforeValue() {
+  if (afterKey_) {
+    afterKey_ = false;
+    return;
+  }
+  if (levels_.empty()) return;
+  if (!levels_.back().Empty) out_ += ',';
+  levels_.back().Empty = false;
+  NewLine();
+}
+
+void JsonWriter::Begin(char open, char close) {
+  BeforeValue();
+  out_ += open;
+  levels_.push_back(Level{close});
+}
+
+void JsonWriter::End() {
+  Level level = levels_.back();
+  levels_.pop_back();
+  if (!level.Empty) NewLine();
+  out_ += level.Close;
+}
+
+void JsonWriter::Key(std::string_view name) {
+  BeforeValue();
+  out_ += '"';
+  out_ += name;
+  out_ += "\": ";
+  afterKey_ = true;
+}
+
+void JsonWriter::String(std::string_view text) {
+  BeforeValue();
+  if (!serializer_)
+    serializer_.emplace(nlohmann::detail::output_adapter<char>(out_), ' ',
+                        nlohmann::json::error_handler_t::replace);
+  scratch_.get_ref<std::string&>().assign(text);
+  serializer_->dump(scratch_, false, false, 0);
+}
+
+void JsonWriter::String(std::u16string_view text, std::string_view prefix,
+                        std::string_view suffix) {
+  BeforeValue();
+  out_ += '"';
+  out_ += prefix;
+  AppendEscapedUtf8(text, out_);
+  out_ += suffix;
+  out_ += '"';
+}
+
+void JsonWriter::Number(std::int64_t n) {
+  BeforeValue();
+  char digits[24];
+  auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out_.append(digits, end);
+}
+
+void JsonWriter::Formatted(std::string_view value) {
+  BeforeValue();
+  out_ += value;
+}
+
+}  // namespace qorvan::cli

@@ -3,7 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf16.h>
 
-#include <array>
+#include <algorithm>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -28,53 +28,61 @@ bool UpperAsciiBlock8(const char16_t* src, char16_t* dst) {
 }
 #endif
 
-// For each block of 256 BMP code points: true when some unit in it needs u_toupper (a cased
-// letter, or a surrogate that may start a pair). Most script text (Han, punctuation) needs none.
-std::array<bool, 256> BuildCasedBlocks() {
-  std::array<bool, 256> cased{};
-  for (UChar32 c = 0; c <= 0xFFFF; ++c)
-    if (U_IS_SURROGATE(c) || u_toupper(c) != c) cased[static_cast<std::size_t>(c >> 8)] = true;
-  return cased;
+// The upper case of every BMP code unit that is not a lead surrogate: u_toupper when that is
+// one unit too, else the unit itself (a lone trail surrogate stays as it is).
+struct UnitUpperTable {
+  char16_t Upper[0x10000];
+  UnitUpperTable() {
+    for (UChar32 c = 0; c <= 0xFFFF; ++c) {
+      const UChar32 upper = U_IS_SURROGATE(c) ? c : u_toupper(c);
+      Upper[c] = static_cast<char16_t>(upper <= 0xFFFF ? upper : c);
+    }
+  }
+};
+
+const UnitUpperTable& UnitUpper() {
+  static const UnitUpperTable table;
+  return table;
 }
 
-const std::array<bool, 256>& CasedBlocks() {
-  static const std::array<bool, 256> blocks = BuildCasedBlocks();
-  return blocks;
+// Upper-cases the code point at src[i] into dst; returns the index after it.
+std::size_t UpperOne(const char16_t* src, std::size_t i, std::size_t size, char16_t* dst,
+                     const UnitUpperTable& table) {
+  const char16_t unit = src[i];
+  if (!U16_IS_LEAD(unit)) {
+    dst[i] = table.Upper[unit];
+    return i + 1;
+  }
+  const std::size_t start = i;
+  UChar32 c = 0;
+  U16_NEXT(src, i, size, c);
+  const UChar32 upper = u_toupper(c);
+  // A mapping that needs another number of code units would change the length: keep the original.
+  const UChar32 kept = U16_LENGTH(upper) == static_cast<int>(i - start) ? upper : c;
+  std::size_t at = start;
+  U16_APPEND_UNSAFE(dst, at, kept);
+  return i;
 }
 
 }  // namespace
 
 void UpperCaseInto(std::u16string_view text, std::u16string& out) {
-  const std::array<bool, 256>& cased = CasedBlocks();
+  const UnitUpperTable& table = UnitUpper();
   const std::size_t size = text.size();
   out.resize(size);
   char16_t* dst = out.data();
   const char16_t* src = text.data();
   std::size_t i = 0;
   while (i < size) {
-    const char16_t unit = src[i];
-    if (unit < 0x80) {
 #ifdef QORVAN_UPPER_SSE2
-      if (i + 8 <= size && UpperAsciiBlock8(src + i, dst + i)) {
-        i += 8;
-        continue;
-      }
+    if (i + 8 <= size && UpperAsciiBlock8(src + i, dst + i)) {
+      i += 8;
+      continue;
+    }
 #endif
-      dst[i++] = (unit >= u'a' && unit <= u'z') ? char16_t(unit - 32) : unit;
-      continue;
-    }
-    if (!cased[unit >> 8]) {
-      dst[i++] = unit;
-      continue;
-    }
-    const std::size_t start = i;
-    UChar32 c = 0;
-    U16_NEXT(src, i, size, c);
-    const UChar32 upper = u_toupper(c);
-    // A mapping that needs another number of code units would change the length: keep the original.
-    const UChar32 kept = U16_LENGTH(upper) == static_cast<int>(i - start) ? upper : c;
-    std::size_t at = start;
-    U16_APPEND_UNSAFE(dst, at, kept);
+    // Eight units one at a time (a surrogate pair may end one unit later).
+    const std::size_t stop = std::min(size, i + 8);
+    while (i < stop) i = UpperOne(src, i, size, dst, table);
   }
 }
 

@@ -126,7 +126,7 @@ fs::path GeneratedTree(const fs::path& dir, int mb, std::size_t filesPerMb) {
   size.Files = filesPerMb * static_cast<std::size_t>(mb);
   fs::path tree = dir / ("tree-" + std::to_string(mb) + "mb");
   fs::path stamp = dir / ("tree-" + std::to_string(mb) + "mb.done");
-  std::string wanted = std::to_string(size.Files) + " " + std::to_string(size.Seed) + " v3";
+  std::string wanted = std::to_string(size.Files) + " " + std::to_string(size.Seed) + " v5";
   std::string found;
   std::getline(std::ifstream(stamp), found);
   if (found == wanted && fs::is_directory(tree)) return tree;

@@ -81,9 +81,24 @@ std::string ScriptMaker::Sentence() {
   return text + (Chance(0.5) ? "！" : "。");
 }
 
+void ScriptMaker::NewFavourites() {
+  favourites_.clear();
+  for (int n = 1 + Pick(4); n > 0; --n) favourites_.push_back(static_cast<std::uint32_t>(rng_()));
+}
+
+std::uint32_t ScriptMaker::Favourite() {
+  if (favourites_.empty() || Chance(0.05)) return static_cast<std::uint32_t>(rng_());
+  return favourites_[static_cast<std::size_t>(Pick(static_cast<int>(favourites_.size())))];
+}
+
+std::string ScriptMaker::Member(int n) {
+  return std::to_string(Favourite() % static_cast<std::uint32_t>(n));
+}
+
 std::string ScriptMaker::Letter() {
-  char letter = kLetters[static_cast<std::size_t>(Pick(kLetters.size()))];
-  return letter + (letter == 'P' ? Num(10) : Num(100));
+  const std::uint32_t f = Favourite();
+  const char letter = kLetters[f % kLetters.size()];
+  return letter + std::to_string(f / kLetters.size() % (letter == 'P' ? 10 : 100));
 }
 
 std::string ScriptMaker::ConstantName(int kind) {
@@ -150,21 +165,21 @@ std::string ScriptMaker::VariableLine() {
     case 3:
       return "SENDMSG 6 " + Sentence() + "<$STR(" + Letter() + ")>";
     case 4:
-      return "CHECK [" + std::to_string(1 + Pick(808)) + "] 1";
+      return "CHECK [" + Member(808) + "] 1";
     case 5:
-      return "set [" + std::to_string(1 + Pick(808)) + "] " + Num(2);
+      return "set [" + Member(808) + "] " + Num(2);
     case 6:
-      return "SETSCTIMER " + Num(15) + " 60";
+      return "SETSCTIMER " + Member(15) + " 60";
     case 7:
-      return "SETABILITY " + Num(600) + " 1";
+      return "SETABILITY " + Member(600) + " 1";
     case 8:
-      return "H.SETABILITY " + Num(600) + " " + Num(100);
+      return "H.SETABILITY " + Member(600) + " " + Num(100);
     case 9:
-      return "INTS " + Num(30) + " + 1";
+      return "INTS " + Member(30) + " + 1";
     case 10:
-      return "CHECKINTS " + Num(30) + " > " + Num(10);
+      return "CHECKINTS " + Member(30) + " > " + Num(10);
     case 11:
-      return "COMPVAL <$INTS" + Num(30) + "> > " + Num(100);
+      return "COMPVAL <$INTS" + Member(30) + "> > " + Num(100);
     case 12:
       return "COMPVAL <$STR(" + Letter() + ")> > " + Num(10);
     case 13:
@@ -217,6 +232,7 @@ void ScriptMaker::Section(std::string& text) {
 }
 
 std::string ScriptMaker::NpcScript(std::uint64_t bytes, bool gbk) {
+  NewFavourites();
   std::string text;
   if (Chance(0.3)) text = Join({";", Sentence(), "\n"});
   while ((gbk ? GbkSize(text) : text.size()) < bytes) Section(text);
@@ -224,6 +240,7 @@ std::string ScriptMaker::NpcScript(std::uint64_t bytes, bool gbk) {
 }
 
 std::string ScriptMaker::DropList(std::uint64_t bytes, bool gbk) {
+  NewFavourites();
   std::string text;
   while ((gbk ? GbkSize(text) : text.size()) < bytes) {
     const int kind = Pick(40);

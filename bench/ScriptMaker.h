@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace qorvan::bench {
 
@@ -33,6 +34,12 @@ class ScriptMaker {
   std::string Label();
   std::string Item();
   std::string Sentence();
+  // A script keeps using a few members: it draws a few numbers from which a member of each
+  // family is derived, and mostly picks one of them.
+  void NewFavourites();
+  std::uint32_t Favourite();
+  // A member number below n, mostly derived from one of the script's favourites.
+  std::string Member(int n);
   std::string Letter();
   // A defined constant whose value is a number (kind 0), a tag (1) or a letter variable (2).
   std::string ConstantName(int kind);
@@ -46,6 +53,7 @@ class ScriptMaker {
   void Section(std::string& text);
 
   std::mt19937 rng_;
+  std::vector<std::uint32_t> favourites_;
 };
 
 // Bytes `utf8` takes in GBK: every non-ASCII character here is a three-byte CJK or

@@ -167,6 +167,7 @@ void LinePass(RunWork& work) {
     LineContext ctx{TheCatalogue(), state.ConstantDic,       state.FileDic,
                     uses[id],       state.Settings.Filtered, &constantNames};
     ScanFileLines(ctx, static_cast<FileId>(id));
+    uses[id].GroupByMember();
   };
   auto record = [&](std::size_t id) {
     if (StopRequested(work)) return false;

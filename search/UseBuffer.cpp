@@ -1,5 +1,8 @@
 #include "UseBuffer.h"
 
+#include <algorithm>
+#include <numeric>
+#include <unordered_map>
 #include <utility>
 
 namespace qorvan {
@@ -12,6 +15,23 @@ void UseBuffer::RecordValueUse(const TValueDat& dat, FileId path, std::u16string
   } catch (...) {
     // As when recording directly: only resource exhaustion gets here; the use is dropped.
   }
+}
+
+void UseBuffer::GroupByMember() {
+  if (uses_.size() < 2) return;
+  std::unordered_map<std::u16string_view, std::size_t> groupOfName;
+  std::vector<std::size_t> group(uses_.size());
+  for (std::size_t i = 0; i < uses_.size(); ++i)
+    group[i] = groupOfName.try_emplace(uses_[i].Name, groupOfName.size()).first->second;
+  if (std::is_sorted(group.begin(), group.end())) return;  // already together
+  std::vector<std::size_t> order(uses_.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return group[a] < group[b]; });
+  std::vector<Use> grouped;
+  grouped.reserve(uses_.size());
+  for (std::size_t i : order) grouped.push_back(std::move(uses_[i]));
+  uses_ = std::move(grouped);
 }
 
 void UseBuffer::ApplyTo(ValueDicT& dic) {

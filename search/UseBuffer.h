@@ -14,7 +14,11 @@ class UseBuffer final : public UseSink {
  public:
   void RecordValueUse(const TValueDat& dat, FileId path, std::u16string_view line,
                       std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) override;
-  // Records every kept use into `dic` in arrival order and empties the buffer.
+  // Puts the uses of each member together: members in the order of their first use, each
+  // member's uses in arrival order. Recording them so leaves ValueDic exactly as recording them
+  // in arrival order, and each member's entry stays in cache while its uses are recorded.
+  void GroupByMember();
+  // Records every kept use into `dic` in the kept order and empties the buffer.
   void ApplyTo(ValueDicT& dic);
 
  private:

@@ -18,12 +18,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Defines = std::vector<std::pair<std::u16string, TConstantDat>>;
+
 // What one run carries between its steps besides the RunState.
 struct RunWork {
   const RunRequest& Request;
   RunOutcome& Outcome;
   RunState& State;
-  std::vector<fs::path> Natives;  // parallel to State.FileDic
+  std::vector<fs::path> Natives;     // parallel to State.FileDic
+  std::vector<Defines> FileDefines;  // parallel to State.FileDic: its #DEFINE lines
 };
 
 bool IsSeparator(char16_t c) {
@@ -90,6 +93,7 @@ struct CollectedFile {
   bool Read = false;
   std::uint64_t Bytes = 0;
   std::u16string Text;  // cut at its first NUL: empty when the file yields no line
+  Defines FileDefines;  // read while the text is fresh; filed under file 0 until it is added
 };
 
 // Adds one collected file to FileDic unless it yields no line or its path is already there.
@@ -100,14 +104,17 @@ void AddCollected(RunWork& work, ScriptFileEntry& entry, CollectedFile& file) {
   }
   work.Outcome.BytesRead += file.Bytes;
   if (file.Text.empty()) return;
-  std::size_t before = work.State.FileDic.size();
-  work.State.AddFile(std::move(entry.Path), std::move(file.Text));
-  if (work.State.FileDic.size() > before) work.Natives.push_back(std::move(entry.Native));
+  const auto id = static_cast<FileId>(work.State.FileDic.size());
+  if (work.State.AddFile(std::move(entry.Path), std::move(file.Text)) != id) return;
+  work.Natives.push_back(std::move(entry.Native));
+  for (auto& define : file.FileDefines) define.second.Path = id;
+  work.FileDefines.push_back(std::move(file.FileDefines));
 }
 
-// Steps 6 to 8: every file that yields a line goes into FileDic, in walk order; the files are
-// read and decoded on the workers. A text is kept as decoded rather than with its lines joined
-// again with CR LF: it splits into the same lines, and the copy is saved.
+// Steps 6 to 8: every file that yields a line goes into FileDic, in walk order. The workers
+// read and decode the files and read their #DEFINE lines for the constant pass. A text is kept
+// as decoded rather than with its lines joined again with CR LF: it splits into the same lines,
+// and the copy is saved.
 void CollectScriptFiles(RunWork& work) {
   std::vector<ScriptFileEntry> files = ListAllScriptFiles(work);
   const unsigned threads = WorkerCount(work.Request.Threads);
@@ -116,12 +123,14 @@ void CollectScriptFiles(RunWork& work) {
   while (decoders.size() < threads) decoders.push_back(decoders.front()->Clone());
   std::vector<std::string> bytes(threads);
   std::vector<CollectedFile> collected(files.size());
+  const bool filtered = work.State.Settings.Filtered;
   auto read = [&](std::size_t i, unsigned w) {
     CollectedFile& file = collected[i];
     file.Read = ReadFileBytes(files[i].Native, bytes[w]);
     if (!file.Read) return;
     file.Bytes = bytes[w].size();
     file.Text = decoders[w]->DecodeScript(bytes[w]);
+    file.FileDefines = ReadDefines(file.Text, 0, filtered);
   };
   auto add = [&](std::size_t i) {
     if (StopRequested(work)) return false;
@@ -133,24 +142,16 @@ void CollectScriptFiles(RunWork& work) {
   work.State.Settings.Count = static_cast<std::int32_t>(work.State.FileDic.size());
 }
 
-// Constant pass: the #DEFINE lines of every file, before any line is analysed. Files are read
-// on the workers and merged in file order, so the first definition in that order wins.
+// Constant pass: the #DEFINE lines of every file, read during the collection, are merged in
+// file order (the first definition wins) before any line is analysed.
 void ConstantPass(RunWork& work) {
   RunState& state = work.State;
-  const std::size_t count = state.FileDic.size();
-  std::vector<std::vector<std::pair<std::u16string, TConstantDat>>> defines(count);
-  auto read = [&](std::size_t id, unsigned) {
-    defines[id] =
-        ReadDefines(state.FileDic[id].Text, static_cast<FileId>(id), state.Settings.Filtered);
-  };
-  auto merge = [&](std::size_t id) {
-    if (StopRequested(work)) return false;
+  for (FileId id = 0; id < state.FileDic.size(); ++id) {
+    if (StopRequested(work)) return;
     state.Settings.LoadPath = state.FileDic[id].Path;
-    Report(work, RunPhase::Constants, id, count, state.FileDic[id].Path);
-    MergeDefines(state.ConstantDic, std::move(defines[id]));
-    return true;
-  };
-  ProduceInOrder(count, work.Request.Threads, read, merge);
+    Report(work, RunPhase::Constants, id, state.FileDic.size(), state.FileDic[id].Path);
+    MergeDefines(state.ConstantDic, std::move(work.FileDefines[id]));
+  }
 }
 
 // Line pass: every selected line of every file that still exists goes to the dispatcher. Each
@@ -219,7 +220,7 @@ RunOutcome RunSearch(const RunRequest& request) {
   outcome.StartTime = MillisecondStamp(std::chrono::system_clock::now());
   outcome.StartSteadyMs = SteadyMilliseconds();
   outcome.State = std::make_unique<RunState>();
-  RunWork work{request, outcome, *outcome.State, {}};
+  RunWork work{request, outcome, *outcome.State, {}, {}};
   BMDThread1Execute(work);
   return outcome;
 }

@@ -26,7 +26,7 @@ char16_t SingleUnit(UConverter* cnv, const char* bytes, int32_t length) {
 }
 
 // Widens the ASCII bytes from in[pos] on into `out` until the first other byte; returns how
-// many there were. Sixteen bytes are tested and widened at a time where the machine allows it.
+// many there were (at least one: in[pos] is ASCII). Sixteen bytes are tested and widened at a time where the machine allows it.
 std::size_t WidenAscii(const unsigned char* in, std::size_t pos, std::size_t size, char16_t* out) {
   const std::size_t start = pos;
 #ifdef QORVAN_TABLE_SSE2
@@ -84,11 +84,13 @@ std::size_t DoubleByteTable::Decode(std::string_view bytes, char16_t* out) const
   const std::size_t size = bytes.size();
   std::size_t k = 0;
   for (std::size_t i = 0; i < size;) {
-    const std::size_t ascii = WidenAscii(in, i, size, out + k);
-    i += ascii;
-    k += ascii;
-    if (i == size) break;
     const unsigned char b = in[i];
+    if (b < 0x80) {
+      const std::size_t ascii = WidenAscii(in, i, size, out + k);
+      i += ascii;
+      k += ascii;
+      continue;
+    }
     char16_t unit = u'\0';
     if (!lead_[b]) {
       unit = single_[b];

@@ -1,5 +1,7 @@
 #include "ConstantNameFilter.h"
 
+#include <algorithm>
+
 namespace qorvan {
 
 namespace {
@@ -25,6 +27,11 @@ std::u16string_view BareName(std::u16string_view key) {
   return {};
 }
 
+// The bit of lengths_ that stands for `length`.
+std::size_t LengthSlot(std::size_t length) {
+  return std::min<std::size_t>(length, 64);
+}
+
 }  // namespace
 
 ConstantNameFilter::ConstantNameFilter(const ConstantDicT& constants) : bits_(kBits / 64, 0) {
@@ -36,6 +43,7 @@ ConstantNameFilter::ConstantNameFilter(const ConstantDicT& constants) : bits_(kB
 }
 
 void ConstantNameFilter::Add(std::u16string_view name) {
+  lengths_.set(LengthSlot(name.size()));
   const std::uint64_t hash = NameHash(name);
   for (std::uint64_t part : {hash, hash >> 32}) {
     const std::size_t bit = static_cast<std::size_t>(part % kBits);
@@ -44,6 +52,7 @@ void ConstantNameFilter::Add(std::u16string_view name) {
 }
 
 bool ConstantNameFilter::MayName(std::u16string_view name) const {
+  if (!lengths_.test(LengthSlot(name.size()))) return false;
   const std::uint64_t hash = NameHash(name);
   for (std::uint64_t part : {hash, hash >> 32}) {
     const std::size_t bit = static_cast<std::size_t>(part % kBits);

@@ -1,6 +1,7 @@
 // A compact test that rules out most tokens before the constant dictionary is searched.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ class ConstantNameFilter {
   void Add(std::u16string_view name);
 
   std::vector<std::uint64_t> bits_;
+  // The lengths of the names described, the last one standing for every longer length: most
+  // tokens (dialogue runs in particular) are ruled out by their length before any hashing.
+  std::bitset<65> lengths_;
 };
 
 }  // namespace qorvan

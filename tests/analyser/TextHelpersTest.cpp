@@ -228,7 +228,15 @@ TEST(ConstantNameFilter, NeverRulesOutANameThatReachesAConstant) {
     constants.emplace(u"<$H" + n + u">", TConstantDat{u"1", 0});
     constants.emplace(u"B" + n, TConstantDat{u"1", 0});
   }
+  // Long names, around the longest length the filter tells apart.
+  for (std::size_t length : {61, 62, 63, 64, 65, 200})
+    constants.emplace(u"$(" + std::u16string(length, u'长') + u")", TConstantDat{u"1", 0});
   const ConstantNameFilter filter(constants);
+  for (std::size_t length : {61, 62, 63, 64, 65, 200}) {
+    const std::u16string name(length, u'长');
+    ASSERT_TRUE(filter.MayName(name)) << length;
+    ASSERT_TRUE(filter.MayName(u"$(" + name + u")")) << length;
+  }
   std::size_t passed = 0;
   for (int i = 0; i < 3000; ++i) {
     std::u16string n = DecimalText(i);

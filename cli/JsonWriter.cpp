@@ -9,62 +9,67 @@ namespace {
 
 constexpr unsigned kIndent = 2;
 
-// Appends the escape nlohmann-json writes for an ASCII character that needs one.
-void AppendEscape(char16_t c, std::string& out) {
+// The most bytes one UTF-16 unit turns into: "\u00XX" for a control character.
+constexpr std::size_t kMostBytesPerUnit = 6;
+
+// Writes the escape nlohmann-json writes for an ASCII character that needs one.
+char* WriteEscape(char16_t c, char* to) {
+  *to++ = '\\';
   switch (c) {
     case u'"':
-      out += "\\\"";
-      return;
     case u'\\':
-      out += "\\\\";
-      return;
+      *to++ = static_cast<char>(c);
+      return to;
     case u'\b':
-      out += "\\b";
-      return;
+      *to++ = 'b';
+      return to;
     case u'\f':
-      out += "\\f";
-      return;
+      *to++ = 'f';
+      return to;
     case u'\n':
-      out += "\\n";
-      return;
+      *to++ = 'n';
+      return to;
     case u'\r':
-      out += "\\r";
-      return;
+      *to++ = 'r';
+      return to;
     case u'\t':
-      out += "\\t";
-      return;
+      *to++ = 't';
+      return to;
     default: {
       static constexpr char kHex[] = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[c >> 4];
-      out += kHex[c & 0xF];
+      for (char x : {'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]}) *to++ = x;
+      return to;
     }
   }
 }
 
-void AppendCodePoint(char32_t c, std::string& out) {
+char* WriteCodePoint(char32_t c, char* to) {
   if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
+    *to++ = static_cast<char>(0xC0 | (c >> 6));
   } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *to++ = static_cast<char>(0xE0 | (c >> 12));
+    *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *to++ = static_cast<char>(0xF0 | (c >> 18));
+    *to++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
   }
-  out += static_cast<char>(0x80 | (c & 0x3F));
+  *to++ = static_cast<char>(0x80 | (c & 0x3F));
+  return to;
 }
 
 // Appends `text` in UTF-8 (an unpaired surrogate as U+FFFD) with JSON's escapes.
 void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * kMostBytesPerUnit);
+  char* to = out.data() + start;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c < 0x80) {
       if (c < 0x20 || c == u'"' || c == u'\\')
-        AppendEscape(c, out);
+        to = WriteEscape(c, to);
       else
-        out += static_cast<char>(c);
+        *to++ = static_cast<char>(c);
       continue;
     }
     char32_t code = c;
@@ -72,8 +77,9 @@ void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
       code = U16_GET_SUPPLEMENTARY(c, text[++i]);
     else if (U16_IS_SURROGATE(c))
       code = 0xFFFD;
-    AppendCodePoint(code, out);
+    to = WriteCodePoint(code, to);
   }
+  out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "TextDecoder.h"
 
-#include "DoubleByteTable.h"
-#include "UnitSearch.h"
-
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
@@ -11,6 +8,9 @@
 #include <cstring>
 #include <optional>
 #include <vector>
+
+#include "DoubleByteTable.h"
+#include "UnitSearch.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -26,7 +26,8 @@ char16_t SingleUnit(UConverter* cnv, const char* bytes, int32_t length) {
 }
 
 // Widens the ASCII bytes from in[pos] on into `out` until the first other byte; returns how
-// many there were (at least one: in[pos] is ASCII). Sixteen bytes are tested and widened at a time where the machine allows it.
+// many there were (at least one: in[pos] is ASCII). Sixteen bytes are tested and widened at a
+// time where the machine allows it.
 std::size_t WidenAscii(const unsigned char* in, std::size_t pos, std::size_t size, char16_t* out) {
   const std::size_t start = pos;
 #ifdef QORVAN_TABLE_SSE2

@@ -79,6 +79,12 @@ ScanView SelectView(TDataModule1& dm, const ScanOptions& options) {
 }
 
 int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& err) {
+  TDataModule1 dm;
+  return RunScanCommand(options, out, err, dm);
+}
+
+int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& err,
+                   TDataModule1& dm) {
   std::unique_ptr<SettingsStore> store = MakeDefaultSettingsStore();
   RunRequest request = MakeRequest(options, *store);
   ProgressBar bar;
@@ -90,7 +96,6 @@ int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& 
     return 1;
   }
   if (outcome.SkippedFiles || outcome.SkippedDirs) err << SkippedLine(outcome) << '\n';
-  TDataModule1 dm;
   dm.BMDThread1Terminate(std::move(outcome));
   ScanView view = SelectView(dm, options);
   if (options.Json) {

@@ -21,5 +21,8 @@ ScanView SelectView(TDataModule1& dm, const ScanOptions& options);
 
 // Runs the whole command; returns the exit code.
 int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& err);
+// As above, leaving the run's results in `dm`, which the caller owns.
+int RunScanCommand(const ScanOptions& options, std::ostream& out, std::ostream& err,
+                   TDataModule1& dm);
 
 }  // namespace qorvan::cli

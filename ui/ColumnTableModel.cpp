@@ -8,7 +8,7 @@ namespace {
 constexpr qsizetype kToolTipLimit = 2000;
 }  // namespace
 
-ColumnTableModel::ColumnTableModel(std::vector<ColumnSpec> columns, QObject* parent)
+ColumnTableModel::ColumnTableModel(std::vector<ColumnDef> columns, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)) {}
 
 int ColumnTableModel::columnOf(const char* field) const {
@@ -24,16 +24,16 @@ int ColumnTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ColumnTableModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
     return {};
-  const ColumnSpec& spec = columns_[index.column()];
+  const ColumnDef& def = columns_[index.column()];
   switch (role) {
     case Qt::DisplayRole:
       return display(index.row(), index.column());
     case Qt::EditRole:
       return cell(index.row(), index.column());
     case Qt::TextAlignmentRole:
-      return QVariant::fromValue(spec.Align | Qt::AlignVCenter);
+      return QVariant::fromValue(def.Align | Qt::AlignVCenter);
     case Qt::ToolTipRole: {
-      if (!spec.ToolTip) return {};
+      if (!def.ToolTip) return {};
       // A tool tip of a very long line is cut, so that showing it stays quick.
       const QString text = display(index.row(), index.column()).toString();
       return text.size() > kToolTipLimit ? text.left(kToolTipLimit) + QStringLiteral("…") : text;

@@ -7,7 +7,7 @@
 
 namespace qorvan::ui {
 
-struct ColumnSpec {
+struct ColumnDef {
   const char* Field;  // field name, for tests and look-ups
   const char* Title;  // UTF-8 header text; empty for none
   int Width;          // pixels; -1 keeps the view's default
@@ -20,10 +20,10 @@ class ColumnTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit ColumnTableModel(std::vector<ColumnSpec> columns, QObject* parent = nullptr);
+  explicit ColumnTableModel(std::vector<ColumnDef> columns, QObject* parent = nullptr);
 
   // The column layout, in model order.
-  const std::vector<ColumnSpec>& columns() const { return columns_; }
+  const std::vector<ColumnDef>& columns() const { return columns_; }
   // Index of the column named `field`, or -1.
   int columnOf(const char* field) const;
 
@@ -40,7 +40,7 @@ class ColumnTableModel : public QAbstractTableModel {
   virtual QVariant display(int row, int column) const { return cell(row, column); }
 
  private:
-  std::vector<ColumnSpec> columns_;
+  std::vector<ColumnDef> columns_;
 };
 
 }  // namespace qorvan::ui

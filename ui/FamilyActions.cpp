@@ -2,9 +2,9 @@
 
 namespace qorvan::ui {
 
-const std::array<FamilyActionSpec, FamilyActionCount>& FamilyActionList() {
+const std::array<FamilyActionDef, FamilyActionCount>& FamilyActionList() {
   // Y carries 26 like Z: a long-standing quirk that keeps Y out of reach of family 25.
-  static constexpr std::array<FamilyActionSpec, FamilyActionCount> list = {{
+  static constexpr std::array<FamilyActionDef, FamilyActionCount> list = {{
       {"A", 1, "A", "Ａ变量"},
       {"B", 2, "B", "Ｂ变量"},
       {"C", 3, "C", "Ｃ变量"},

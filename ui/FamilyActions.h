@@ -6,7 +6,7 @@
 
 namespace qorvan::ui {
 
-struct FamilyActionSpec {
+struct FamilyActionDef {
   std::string_view Name;     // object name of the action
   int Tag;                   // family number the action shows
   std::string_view Caption;  // UTF-8
@@ -19,7 +19,7 @@ inline constexpr int ShowAllTag = 10000;
 inline constexpr int FilterTag = 10001;
 
 // The actions of the family list, in list order.
-const std::array<FamilyActionSpec, FamilyActionCount>& FamilyActionList();
+const std::array<FamilyActionDef, FamilyActionCount>& FamilyActionList();
 
 // Names of the actions that have a button in the family bar, left to right ("Search1" first).
 const std::array<std::string_view, 22>& FamilyBarOrder();

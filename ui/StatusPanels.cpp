@@ -7,13 +7,13 @@ namespace qorvan::ui {
 
 namespace {
 
-struct PanelSpec {
+struct PanelDef {
   int Width;
   const char* Text;
   Qt::Alignment Align;
 };
 
-constexpr std::array<PanelSpec, StatusPanels::PanelCount> kPanels = {{
+constexpr std::array<PanelDef, StatusPanels::PanelCount> kPanels = {{
     {46, "文件数：", Qt::AlignLeft},
     {100, "", Qt::AlignHCenter},
     {35, "耗时:", Qt::AlignLeft},

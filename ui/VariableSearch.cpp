@@ -114,11 +114,11 @@ TForm1::~TForm1() {
 }
 
 void TForm1::buildActions() {
-  for (const FamilyActionSpec& spec : FamilyActionList()) {
-    auto* a = new QAction(QString::fromUtf8(spec.Caption.data(), spec.Caption.size()), this);
-    a->setObjectName(QString::fromLatin1(spec.Name.data(), spec.Name.size()));
-    a->setToolTip(QString::fromUtf8(spec.Hint.data(), spec.Hint.size()));
-    a->setData(spec.Tag);
+  for (const FamilyActionDef& def : FamilyActionList()) {
+    auto* a = new QAction(QString::fromUtf8(def.Caption.data(), def.Caption.size()), this);
+    a->setObjectName(QString::fromLatin1(def.Name.data(), def.Name.size()));
+    a->setToolTip(QString::fromUtf8(def.Hint.data(), def.Hint.size()));
+    a->setData(def.Tag);
     actionList1_.push_back(a);
   }
   Search1 = new QAction(QStringLiteral("显示全部"), this);

@@ -80,6 +80,11 @@ KeywordHandler HandlerOf(std::int32_t code) {
 
 }  // namespace
 
+bool IsHandledKeyword(const Catalogue& cat, std::u16string_view upperToken) {
+  const std::int32_t* code = FindKeyword(cat, NormalizeKeyword(upperToken));
+  return code != nullptr && HandlerOf(*code) != nullptr;
+}
+
 void ParseScriptLine(const LineContext& ctx, FileId path, std::u16string_view line,
                      std::int32_t lineNo, std::u16string_view upperLine) {
   if (upperLine.empty()) return;

@@ -12,4 +12,7 @@ namespace qorvan {
 void ParseScriptLine(const LineContext& ctx, FileId path, std::u16string_view line,
                      std::int32_t lineNo, std::u16string_view upperLine);
 
+// True when the upper-cased token names a keyword that hands its line to a recogniser.
+bool IsHandledKeyword(const Catalogue& cat, std::u16string_view upperToken);
+
 }  // namespace qorvan

@@ -10,10 +10,7 @@ bool LineCursor::Next(std::u16string_view& line) {
   if (ended_ || pos_ >= text_.size() || text_[pos_] == u'\0') return false;
   const char16_t* data = text_.data();
   const std::size_t size = text_.size();
-  // Breaks and NUL are the only units up to CR that end a line.
-  std::size_t end = FindUnitAtMost(data, pos_, size, u'\r');
-  while (end < size && data[end] != u'\r' && data[end] != u'\n' && data[end] != u'\0')
-    end = FindUnitAtMost(data, end + 1, size, u'\r');
+  const std::size_t end = FindLineEnd(data, pos_, size);
   if (end < size && data[end] == u'\0') ended_ = true;  // the text ends here; this line counts
   line = text_.substr(pos_, end - pos_);
   pos_ = end;

@@ -191,6 +191,7 @@ class ValueDicSink final : public UseSink {
 };
 
 class ConstantNameFilter;  // ConstantNameFilter.h
+class LineScreen;          // LineScreen.h
 
 // What the recognisers read and where they record, for the line pass over one file.
 struct LineContext {
@@ -201,6 +202,8 @@ struct LineContext {
   bool Filtered = true;
   // Optional, built from Constants after the constant pass: makes constant lookups cheaper.
   const ConstantNameFilter* ConstantNames = nullptr;
+  // Optional, built likewise: lets the line pass pass over lines that cannot record anything.
+  const LineScreen* Screen = nullptr;
 };
 
 // Constant pass over one file: adds its #DEFINE lines to state.ConstantDic (first wins).

@@ -94,11 +94,9 @@ std::size_t UpperOne(const char16_t* src, std::size_t i, std::size_t size, char1
 
 }  // namespace
 
-void UpperCaseInto(std::u16string_view text, std::u16string& out) {
+void UpperCaseUnits(std::u16string_view text, char16_t* dst) {
   const UnitUpperTable& table = UnitUpper();
   const std::size_t size = text.size();
-  out.resize(size);
-  char16_t* dst = out.data();
   const char16_t* src = text.data();
   std::size_t i = 0;
   while (i < size) {
@@ -112,6 +110,15 @@ void UpperCaseInto(std::u16string_view text, std::u16string& out) {
     const std::size_t stop = std::min(size, i + 8);
     while (i < stop) i = UpperOne(src, i, size, dst, table);
   }
+}
+
+void UpperCaseInto(std::u16string_view text, std::u16string& out) {
+  out.resize(text.size());
+  UpperCaseUnits(text, out.data());
+}
+
+const char16_t* UnitUpperCases() {
+  return UnitUpper().Upper;
 }
 
 std::u16string UpperCased(std::u16string_view text) {

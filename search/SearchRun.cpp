@@ -6,6 +6,7 @@
 
 #include "ConstantNameFilter.h"
 #include "FileBytes.h"
+#include "LineScreen.h"
 #include "OrderedWork.h"
 #include "ScriptTree.h"
 #include "SettingsStore.h"
@@ -161,12 +162,13 @@ void LinePass(RunWork& work) {
   RunState& state = work.State;
   const std::size_t count = state.FileDic.size();
   const ConstantNameFilter constantNames(state.ConstantDic);
+  const LineScreen screen(TheCatalogue(), state.ConstantDic);
   std::vector<UseBuffer> uses(count);
   auto scan = [&](std::size_t id, unsigned) {
     std::error_code ec;
     if (!fs::exists(work.Natives[id], ec)) return;
-    LineContext ctx{TheCatalogue(), state.ConstantDic,       state.FileDic,
-                    uses[id],       state.Settings.Filtered, &constantNames};
+    LineContext ctx{TheCatalogue(),          state.ConstantDic, state.FileDic, uses[id],
+                    state.Settings.Filtered, &constantNames,    &screen};
     ScanFileLines(ctx, static_cast<FileId>(id));
     uses[id].GroupByMember();
   };

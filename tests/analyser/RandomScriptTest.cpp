@@ -20,7 +20,8 @@ std::u16string RandomText(std::mt19937& random, std::size_t pieces) {
         u"[@OnTimer3]|SETABILITY |H.SETABILITY |INTS |H.INTS |M.INTS |COMPVAL |!COMPVAL |"
         u"[@StdModeFunc7]|[@UserCmd9]|<$STR(|)>|<$INTS|<$H.ABILITIES|G11|g011|A5|P9|S000|5|29|"
         u"599|$C|0x1F|-|(|)|<|>|[|]|$|S|R|C|D|_|.| |  |\t|\r\n|\n\r|\xD800|\xDC00|"
-        u"\U0001F600|丰|ı|ß|；|;|%|@|{|}|+";
+        u"\U0001F600|丰|ı|ß|；|;|%|@|{|}|+|ſ|x.ints |h.setability |check |compval |mapmove |"
+        u"$(c1)|(c1)|<a/@b>|1/10 |量|$(量)|#DEFINE $(量) G7 ";
     std::vector<std::u16string> list;
     for (std::size_t start = 0, bar; start <= pieces.size(); start = bar + 1) {
       bar = std::min(pieces.find(u'|', start), pieces.size());
@@ -45,7 +46,7 @@ TEST(RandomScripts, AnalyseWithoutFaultAndFilterChangesNothing) {
       for (int file = 0; file < 4; ++file)
         run.File(u"F" + std::u16string(1, char16_t(u'0' + file)), RandomText(random, 400));
       run.File(u"N", RandomText(random, 100) + u'\0' + RandomText(random, 100));  // NUL ends it
-      run.Run();  // compares the uses with and without the constant-name filter
+      run.Run();  // compares the uses with and without the name filter and line screen
       uses += run.Log.size();
       for (const test::LoggedUse& use : run.Log) seen.insert(use.KeyWord.substr(0, 3));
       for (const TValue& value : run.State.ValueDic) {

@@ -1,6 +1,7 @@
 #include "ScriptRun.h"
 
 #include "ConstantNameFilter.h"
+#include "LineScreen.h"
 
 #include <gtest/gtest.h>
 #include <unicode/unistr.h>
@@ -65,12 +66,14 @@ ScriptRun& ScriptRun::File(std::u16string path, std::u16string text) {
 ScriptRun& ScriptRun::Run() {
   for (FileId id = 0; id < State.FileDic.size(); ++id) CollectDefines(State, id);
   const ConstantNameFilter filter(State.ConstantDic);
+  const LineScreen screen(TheCatalogue(), State.ConstantDic);
   LoggingSink sink(State, Log, State.ValueDic);
-  LineContext ctx{TheCatalogue(), State.ConstantDic,       State.FileDic,
-                  sink,           State.Settings.Filtered, &filter};
+  LineContext ctx{TheCatalogue(),          State.ConstantDic, State.FileDic, sink,
+                  State.Settings.Filtered, &filter,           &screen};
   for (FileId id = 0; id < State.FileDic.size(); ++id) ScanFileLines(ctx, id);
 
-  // The name filter only saves work: without it every line records the same uses.
+  // The name filter and the line screen only save work: without them every line records the
+  // same uses.
   std::vector<LoggedUse> unfilteredLog;
   ValueDicT unfilteredDic;
   LoggingSink plainSink(State, unfilteredLog, unfilteredDic);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Dispatcher.h"
+#include "LineSplit.h"
 #include "TextHelpers.h"
 #include "UnitSearch.h"
 #include "UpperCase.h"
@@ -22,11 +23,13 @@ enum UnitClass : std::uint8_t {
   kDot = 16,
   kParen = 32,
   kDollar = 64,
+  kBreak = 128,
 };
 
 constexpr std::array<std::uint8_t, 128> kAsciiClass = [] {
   std::array<std::uint8_t, 128> classes{};
   classes[' '] = classes['\t'] = kBlank;
+  classes['\r'] = classes['\n'] = classes['\0'] = kBreak;
   classes['>'] = kGreater;
   classes['.'] = kDot;
   classes['('] = classes[')'] = kParen;
@@ -44,6 +47,10 @@ constexpr std::size_t kNameBits = std::size_t{1} << 18;
 
 std::size_t LengthSlot(std::size_t length) {
   return std::min<std::size_t>(length, 64);
+}
+
+bool IsBreak(char16_t c) {
+  return c == u'\r' || c == u'\n' || c == u'\0';
 }
 
 bool IsSurrogate(char16_t c) {
@@ -160,38 +167,37 @@ bool LineScreen::TokenMayRecord(std::u16string_view token, std::uint8_t seen) co
   return hasParen && MayNameConstant(ExtractBracketed(token, u'(', u')').Inner);
 }
 
-namespace {
-
-// The blank-separated tokens of a line, each with the classes of its punctuation; the units
-// between are passed over eight at a time.
+// The blank-separated tokens of the line that starts at `pos`, each with the classes of its
+// punctuation; the units between are passed over eight at a time. The line ends at a break.
 class TokenWalk {
  public:
-  explicit TokenWalk(std::u16string_view line) : line_(line) {}
+  TokenWalk(std::u16string_view text, std::size_t pos) : text_(text), pos_(pos) {}
 
   // The next token and the classes of its punctuation units; false at the end of the line.
   bool Next(std::u16string_view& token, std::uint8_t& seen) {
-    const char16_t* data = line_.data();
-    const std::size_t size = line_.size();
+    const char16_t* data = text_.data();
+    const std::size_t size = text_.size();
     while (pos_ < size && (data[pos_] == u' ' || data[pos_] == u'\t')) ++pos_;
-    if (pos_ == size) return false;
+    if (pos_ == size || IsBreak(data[pos_])) return false;
     const std::size_t start = pos_;
     seen = 0;
     for (pos_ = FindPunctuation(data, pos_, size); pos_ < size;
          pos_ = FindPunctuation(data, pos_ + 1, size)) {
       const std::uint8_t cls = kAsciiClass[data[pos_]];
-      if (cls & kBlank) break;
+      if (cls & (kBlank | kBreak)) break;
       seen |= cls;
     }
-    token = line_.substr(start, pos_ - start);
+    token = text_.substr(start, pos_ - start);
     return true;
   }
 
- private:
-  std::u16string_view line_;
-  std::size_t pos_ = 0;
-};
+  // Where the walk stands: once Next returned false, the end of the line.
+  std::size_t Pos() const { return pos_; }
 
-}  // namespace
+ private:
+  std::u16string_view text_;
+  std::size_t pos_;
+};
 
 bool LineScreen::StartsLetterVariable(std::u16string_view token) const {
   if (token.size() < 2 || token[1] < u'0' || token[1] > u'9') return false;
@@ -199,8 +205,7 @@ bool LineScreen::StartsLetterVariable(std::u16string_view token) const {
   return c < 128 ? (kAsciiClass[c] & kVarLetter) != 0 : NonAsciiVarLetters()[c];
 }
 
-bool LineScreen::MayRecord(std::u16string_view line) const {
-  TokenWalk tokens(line);
+bool LineScreen::TokensMayRecord(TokenWalk& tokens) const {
   std::u16string_view token;
   std::uint8_t seen = 0;
   while (tokens.Next(token, seen))
@@ -208,10 +213,9 @@ bool LineScreen::MayRecord(std::u16string_view line) const {
   return false;
 }
 
-bool LineScreen::MonItemsLineMayRecord(std::u16string_view line) const {
+bool LineScreen::MonItemsTokensMayRecord(TokenWalk& tokens) const {
   // The first token decides: a keyword goes to its recogniser, anything else makes a drop line,
   // which records only from a token with "$" and a bracketed part.
-  TokenWalk tokens(line);
   std::u16string_view token;
   std::uint8_t seen = 0;
   for (bool first = true; tokens.Next(token, seen); first = false) {
@@ -219,6 +223,32 @@ bool LineScreen::MonItemsLineMayRecord(std::u16string_view line) const {
     if (first && MayBeHandledKeyword(token, (seen & kDot) != 0)) return true;
   }
   return false;
+}
+
+bool LineScreen::MayRecord(std::u16string_view line) const {
+  TokenWalk tokens(line, 0);
+  return TokensMayRecord(tokens);
+}
+
+bool LineScreen::MonItemsLineMayRecord(std::u16string_view line) const {
+  TokenWalk tokens(line, 0);
+  return MonItemsTokensMayRecord(tokens);
+}
+
+ScreenedLines::ScreenedLines(const LineScreen& screen, std::u16string_view text, bool monItems)
+    : screen_(screen), text_(text), monItems_(monItems) {}
+
+bool ScreenedLines::Next(std::u16string_view& line, bool& mayRecord) {
+  if (pos_ == std::u16string_view::npos || pos_ >= text_.size() || text_[pos_] == u'\0')
+    return false;
+  TokenWalk tokens(text_, pos_);
+  mayRecord = monItems_ ? screen_.MonItemsTokensMayRecord(tokens) : screen_.TokensMayRecord(tokens);
+  // A line that may record was left part-read; one that cannot was read to its end.
+  const std::size_t end =
+      mayRecord ? FindLineEnd(text_.data(), tokens.Pos(), text_.size()) : tokens.Pos();
+  line = text_.substr(pos_, end - pos_);
+  pos_ = NextLineStart(text_, end);
+  return true;
 }
 
 }  // namespace qorvan

@@ -12,6 +12,8 @@
 
 namespace qorvan {
 
+class TokenWalk;  // LineScreen.cpp
+
 // Built from a run's finished ConstantDic; never answers "no" for a line that records a use.
 class LineScreen {
  public:
@@ -22,9 +24,13 @@ class LineScreen {
   bool MonItemsLineMayRecord(std::u16string_view line) const;
 
  private:
+  friend class ScreenedLines;
+
   // The longest keyword; only a token with a '.' prefix to strip can be longer and name one.
   static constexpr std::size_t kLongestKeyword = 25;
 
+  bool TokensMayRecord(TokenWalk& tokens) const;
+  bool MonItemsTokensMayRecord(TokenWalk& tokens) const;
   bool StartsLetterVariable(std::u16string_view token) const;
   bool TokenMayRecord(std::u16string_view token, std::uint8_t seen) const;
   bool MayBeHandledKeyword(std::u16string_view token, bool hasDot) const;
@@ -42,6 +48,22 @@ class LineScreen {
   std::bitset<65> nameLengths_;
   std::vector<bool> nameFirsts_;
   std::vector<std::uint64_t> nameBits_;
+};
+
+// Hands out the lines of a text exactly as LineCursor does, each with the screen's verdict; a
+// line the screen passes over is read once.
+class ScreenedLines {
+ public:
+  ScreenedLines(const LineScreen& screen, std::u16string_view text, bool monItems);
+  // Sets `line` to the next line and `mayRecord` to the screen's verdict on it (as
+  // MonItemsLineMayRecord in a MonItems file); false when the text has no more lines.
+  bool Next(std::u16string_view& line, bool& mayRecord);
+
+ private:
+  const LineScreen& screen_;
+  std::u16string_view text_;
+  bool monItems_;
+  std::size_t pos_ = 0;  // npos once a NUL ended the text
 };
 
 }  // namespace qorvan

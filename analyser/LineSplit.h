@@ -5,6 +5,10 @@
 
 namespace qorvan {
 
+// Where the line after the one ending at `end` (a CR, LF, NUL or the text's end) starts:
+// after one CR and then one LF; npos when a NUL ends the text there.
+std::size_t NextLineStart(std::u16string_view text, std::size_t end);
+
 // Hands out the lines of a text in order, as views into it; no line holds a break character.
 class LineCursor {
  public:
@@ -14,8 +18,7 @@ class LineCursor {
 
  private:
   std::u16string_view text_;
-  std::size_t pos_ = 0;
-  bool ended_ = false;  // a NUL was met
+  std::size_t pos_ = 0;  // npos once a NUL ended the text
 };
 
 }  // namespace qorvan

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "LineScreen.h"
+#include "LineSplit.h"
 #include "ScriptRun.h"
 
 namespace qorvan {
@@ -67,6 +71,34 @@ TEST(LineScreen, MonItemsLinesNeedADollarOrAKeywordFirst) {
   };
   for (const ScreenCase& c : cases)
     EXPECT_EQ(screen.MonItemsLineMayRecord(c.line), c.mayRecord) << test::Utf8(c.line);
+}
+
+// The screened cursor reads each line once; it must cut exactly the lines LineCursor cuts.
+TEST(LineScreen, ScreenedLinesAreTheCursorsLines) {
+  RunState state;
+  const LineScreen screen(TheCatalogue(), state.ConstantDic);
+  const std::u16string_view pieces[] = {
+      u"a",  u" ", u"\t", u"\r", u"\n", std::u16string_view(u"\0", 1),
+      u"G1", u">", u"(",  u"丰", u"$",  u"SET"};
+  std::mt19937 random(11);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string text;
+    for (int i = round % 40; i > 0; --i) text += pieces[pick(random)];
+    for (bool monItems : {false, true}) {
+      std::vector<std::u16string_view> expected;
+      std::u16string_view line;
+      for (LineCursor cursor(text); cursor.Next(line);) expected.push_back(line);
+      std::vector<std::u16string_view> got;
+      bool mayRecord = false;
+      for (ScreenedLines lines(screen, text, monItems); lines.Next(line, mayRecord);) {
+        got.push_back(line);
+        EXPECT_EQ(mayRecord,
+                  monItems ? screen.MonItemsLineMayRecord(line) : screen.MayRecord(line));
+      }
+      ASSERT_EQ(got, expected) << test::Utf8(text);
+    }
+  }
 }
 
 }  // namespace

@@ -31,6 +31,11 @@ TEST(TextDecoder, MarkDecidesElseUtf8ElseLegacy) {
                    6),
        u"\uFFFDA"},
       {"mark only", "\xEF\xBB\xBF", u""},
+      {"broken UTF-8 after a mark",
+       "\xEF\xBB\xBF"
+       "A\xE5\x8F"
+       "B\xFF",
+       u"A\uFFFDB\uFFFD"},
   };
   auto decoder = MakeTextDecoder("");
   for (const auto& c : cases) EXPECT_EQ(decoder->Decode(c.bytes), c.text) << c.what;

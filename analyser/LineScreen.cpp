@@ -191,6 +191,15 @@ class TokenWalk {
     return true;
   }
 
+  // Moves to the end of the line unless `unit` comes first; true when it does (the walk then
+  // stays where it was).
+  bool SkipLineUnless(char16_t unit) {
+    const std::size_t found = FindLineEndOr(text_.data(), pos_, text_.size(), unit);
+    if (found < text_.size() && text_[found] == unit) return true;
+    pos_ = found;
+    return false;
+  }
+
   // Where the walk stands: once Next returned false, the end of the line.
   std::size_t Pos() const { return pos_; }
 
@@ -218,10 +227,13 @@ bool LineScreen::MonItemsTokensMayRecord(TokenWalk& tokens) const {
   // which records only from a token with "$" and a bracketed part.
   std::u16string_view token;
   std::uint8_t seen = 0;
-  for (bool first = true; tokens.Next(token, seen); first = false) {
+  if (!tokens.Next(token, seen)) return false;
+  if ((seen & kDollar) && (seen & kParen)) return true;
+  if (MayBeHandledKeyword(token, (seen & kDot) != 0)) return true;
+  // Most drop lines have no "$" at all: one search tells.
+  if (!tokens.SkipLineUnless(u'$')) return false;
+  while (tokens.Next(token, seen))
     if ((seen & kDollar) && (seen & kParen)) return true;
-    if (first && MayBeHandledKeyword(token, (seen & kDot) != 0)) return true;
-  }
   return false;
 }
 

@@ -44,6 +44,29 @@ inline std::size_t FindLineEnd(const char16_t* data, std::size_t pos, std::size_
   return pos;
 }
 
+// Index of the first CR, LF, NUL or `unit` in data[pos, size); size when there is none.
+inline std::size_t FindLineEndOr(const char16_t* data, std::size_t pos, std::size_t size,
+                                 char16_t unit) {
+  auto isWanted = [unit](char16_t c) {
+    return c == u'\r' || c == u'\n' || c == u'\0' || c == unit;
+  };
+#ifdef QORVAN_UNIT_SEARCH_SSE2
+  const __m128i cr = _mm_set1_epi16(u'\r');
+  const __m128i lf = _mm_set1_epi16(u'\n');
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(unit));
+  const __m128i zero = _mm_setzero_si128();
+  for (; pos + 8 <= size; pos += 8) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+    const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf));
+    const __m128i hits =
+        _mm_or_si128(breaks, _mm_or_si128(_mm_cmpeq_epi16(v, zero), _mm_cmpeq_epi16(v, wanted)));
+    if (const int mask = _mm_movemask_epi8(hits); mask != 0) return pos + FirstLane(mask);
+  }
+#endif
+  while (pos < size && !isWanted(data[pos])) ++pos;
+  return pos;
+}
+
 // Index of the first unit in data[pos, size) below '0' or equal to '>': blanks, breaks and the
 // punctuation that can mark a use; size when there is none.
 inline std::size_t FindPunctuation(const char16_t* data, std::size_t pos, std::size_t size) {

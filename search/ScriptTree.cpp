@@ -147,6 +147,14 @@ bool VisitedDirs::Enter(const fs::path& dir) {
   return canonical_.insert(ec ? dir : canonical).second;
 }
 
+bool VisitedDirs::SharesAnyWith(const VisitedDirs& other) const {
+  for (const auto& id : other.ids_)
+    if (ids_.count(id) != 0) return true;
+  for (const fs::path& dir : other.canonical_)
+    if (canonical_.count(dir) != 0) return true;
+  return false;
+}
+
 void ListScriptFiles(const ScriptFileEntry& root, VisitedDirs& visited, WalkStats& stats,
                      std::vector<ScriptFileEntry>& out) {
   if (!visited.Enter(root.Native)) return;

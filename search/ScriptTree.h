@@ -41,6 +41,8 @@ class VisitedDirs {
  public:
   // True the first time `dir` is seen.
   bool Enter(const std::filesystem::path& dir);
+  // True when some directory was seen by both.
+  bool SharesAnyWith(const VisitedDirs& other) const;
 
  private:
   std::set<std::pair<unsigned long long, unsigned long long>> ids_;

@@ -1,6 +1,7 @@
 #include "SearchRun.h"
 
 #include <ctime>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -75,14 +76,42 @@ void RememberDir(RunWork& work) {
   work.Outcome.Remembered = true;
 }
 
-// The files of every script directory in list order, not yet read.
+// The listing of one script directory.
+struct DirListing {
+  std::optional<ScriptFileEntry> Root;
+  VisitedDirs Visited;
+  WalkStats Stats;
+  std::vector<ScriptFileEntry> Files;
+};
+
+// The files of every script directory in list order, not yet read. The directories are walked
+// apart, on the workers; that gives the files of one walk in list order unless two of them
+// share a directory (through a link), and then they are walked again, in order.
 std::vector<ScriptFileEntry> ListAllScriptFiles(RunWork& work) {
+  const std::vector<std::u16string>& entries = TheCatalogue().ScriptDirList;
+  std::vector<DirListing> listings(entries.size());
+  auto list = [&](std::size_t i, unsigned) {
+    DirListing& listing = listings[i];
+    listing.Root = ResolveScriptDir(work.State.Settings.Dir, entries[i]);
+    if (listing.Root) ListScriptFiles(*listing.Root, listing.Visited, listing.Stats, listing.Files);
+  };
+  ProduceInOrder(listings.size(), work.Request.Threads, list, [](std::size_t) { return true; });
+  bool apart = true;
+  for (std::size_t i = 0; i < listings.size() && apart; ++i)
+    for (std::size_t j = i + 1; j < listings.size() && apart; ++j)
+      apart = !listings[i].Visited.SharesAnyWith(listings[j].Visited);
   std::vector<ScriptFileEntry> files;
-  VisitedDirs visited;
   WalkStats stats;
-  for (const std::u16string& entry : TheCatalogue().ScriptDirList) {
-    std::optional<ScriptFileEntry> root = ResolveScriptDir(work.State.Settings.Dir, entry);
-    if (root) ListScriptFiles(*root, visited, stats, files);
+  if (apart) {
+    for (DirListing& listing : listings) {
+      stats.SkippedDirs += listing.Stats.SkippedDirs;
+      stats.SkippedFiles += listing.Stats.SkippedFiles;
+      for (ScriptFileEntry& file : listing.Files) files.push_back(std::move(file));
+    }
+  } else {
+    VisitedDirs visited;
+    for (const DirListing& listing : listings)
+      if (listing.Root) ListScriptFiles(*listing.Root, visited, stats, files);
   }
   work.Outcome.SkippedDirs += stats.SkippedDirs;
   work.Outcome.SkippedFiles += stats.SkippedFiles;

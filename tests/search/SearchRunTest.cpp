@@ -4,6 +4,7 @@
 #include <map>
 
 #include "LineSplit.h"
+#include "ScriptTree.h"
 #include "SearchRun.h"
 #include "SettingsStore.h"
 #include "TempDir.h"
@@ -110,6 +111,31 @@ TEST(RunSearch, BadInputNeverStopsTheRun) {
   ASSERT_EQ(outcome.State->FileDic.size(), 2u);
   EXPECT_EQ(outcome.State->FileDic[0].Text.substr(0, 11), u"GIVE G11 1\uFFFD");
   EXPECT_EQ(outcome.State->FileDic[1].Text.size(), 100000u + 2u + 10u);
+}
+
+// A script directory reached through a link from an earlier one is listed there, once.
+TEST(RunSearch, ScriptDirectoryReachedEarlierThroughALinkIsListedOnce) {
+  testing::TempDir dir;
+  dir.Write("Mir200/Envir/Npc_Def/n.txt", "MOV G1 1\r\n");
+  dir.Write("Mir200/Envir/QuestDiary/q.txt", "MOV G2 1\r\n");
+  fs::create_directory_symlink(dir.path() / "Mir200/Envir/QuestDiary",
+                               dir.path() / "Mir200/Envir/Npc_Def/quest");
+  for (unsigned threads : {1u, 2u, 4u}) {
+    RunRequest request;
+    request.DirText = Text(dir.path());
+    request.Threads = threads;
+    RunOutcome outcome = RunSearch(request);
+    ASSERT_EQ(outcome.Status, RunStatus::Completed);
+    std::vector<std::u16string> paths;
+    for (const ScriptFile& file : outcome.State->FileDic)
+      paths.push_back(file.Path.substr(Text(dir.path()).size() + 1));
+    const std::u16string sep(1, PathSeparator());
+    EXPECT_EQ(paths,
+              (std::vector<std::u16string>{
+                  u"Mir200" + sep + u"Envir" + sep + u"Npc_Def" + sep + u"n.txt",
+                  u"Mir200" + sep + u"Envir" + sep + u"Npc_Def" + sep + u"quest" + sep + u"q.txt"}))
+        << threads;
+  }
 }
 
 TEST(RunSearch, StopRequestEndsTheRunWithPartialResults) {

@@ -44,7 +44,7 @@ TEST(RandomScripts, AnalyseWithoutFaultAndFilterChangesNothing) {
       test::ScriptRun run(filtered);
       run.File(u"D:\\S\\Mir200\\Envir\\MonItems\\m.txt", RandomText(random, 400));
       for (int file = 0; file < 4; ++file)
-        run.File(u"F" + std::u16string(1, char16_t(u'0' + file)), RandomText(random, 400));
+        run.File(std::u16string{u'F', char16_t(u'0' + file)}, RandomText(random, 400));
       run.File(u"N", RandomText(random, 100) + u'\0' + RandomText(random, 100));  // NUL ends it
       run.Run();  // compares the uses with and without the name filter and line screen
       uses += run.Log.size();

@@ -23,8 +23,8 @@ const std::u16string kTexts[] = {u"",
                                  u"\b\f\n\r\t\x01\x1F\x7F",
                                  u"变量引用：G11",
                                  u"\U0001F600 pair",
-                                 std::u16string(1, u'\xD800') + u"x",
-                                 u"x" + std::u16string(1, u'\xDC00'),
+                                 std::u16string{u'\xD800', u'x'},
+                                 std::u16string{u'x', u'\xDC00'},
                                  std::u16string(u"a\0b", 3)};
 
 TEST(JsonWriter, WritesWhatNlohmannDumpWrites) {

@@ -26,24 +26,6 @@ inline std::size_t FirstLane(int mask) {
 }
 #endif
 
-// Index of the first CR, LF or NUL in data[pos, size); size when there is none.
-inline std::size_t FindLineEnd(const char16_t* data, std::size_t pos, std::size_t size) {
-  auto isEnd = [](char16_t c) { return c == u'\r' || c == u'\n' || c == u'\0'; };
-#ifdef QORVAN_UNIT_SEARCH_SSE2
-  const __m128i cr = _mm_set1_epi16(u'\r');
-  const __m128i lf = _mm_set1_epi16(u'\n');
-  const __m128i zero = _mm_setzero_si128();
-  for (; pos + 8 <= size; pos += 8) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
-    const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf)),
-                                      _mm_cmpeq_epi16(v, zero));
-    if (const int mask = _mm_movemask_epi8(hits); mask != 0) return pos + FirstLane(mask);
-  }
-#endif
-  while (pos < size && !isEnd(data[pos])) ++pos;
-  return pos;
-}
-
 // Index of the first CR, LF, NUL or `unit` in data[pos, size); size when there is none.
 inline std::size_t FindLineEndOr(const char16_t* data, std::size_t pos, std::size_t size,
                                  char16_t unit) {
@@ -65,6 +47,11 @@ inline std::size_t FindLineEndOr(const char16_t* data, std::size_t pos, std::siz
 #endif
   while (pos < size && !isWanted(data[pos])) ++pos;
   return pos;
+}
+
+// Index of the first CR, LF or NUL in data[pos, size); size when there is none.
+inline std::size_t FindLineEnd(const char16_t* data, std::size_t pos, std::size_t size) {
+  return FindLineEndOr(data, pos, size, u'\r');
 }
 
 // Index of the first unit in data[pos, size) below '0' or equal to '>': blanks, breaks and the

@@ -111,14 +111,17 @@ void LineScreen::AddConstantName(std::u16string_view name) {
     nameFirsts_.assign(0x10000, false);
     nameBits_.assign(kNameBits / 64, 0);
   }
-  // A name is looked up as read and as upper-cased; what is tested is the text upper-cased,
-  // so both the name and its upper case are described.
+  // A name is looked up as read and as upper-cased, and what is tested is the text upper-cased
+  // unit by unit: the name is described as it is, upper-cased, and both upper-cased once more
+  // (no mapping has to be idempotent).
   for (const std::u16string& form : {std::u16string(name), UpperCased(name)}) {
-    NameHash hash;
-    for (char16_t c : form) hash.Add(upper_[c]);
-    nameFirsts_[upper_[form.front()]] = true;
-    for (int which : {0, 1})
-      nameBits_[hash.Bit(which) / 64] |= std::uint64_t{1} << (hash.Bit(which) % 64);
+    for (bool again : {false, true}) {
+      NameHash hash;
+      for (char16_t c : form) hash.Add(again ? upper_[c] : c);
+      nameFirsts_[again ? upper_[form.front()] : form.front()] = true;
+      for (int which : {0, 1})
+        nameBits_[hash.Bit(which) / 64] |= std::uint64_t{1} << (hash.Bit(which) % 64);
+    }
   }
   nameLengths_.set(LengthSlot(name.size()));
 }

@@ -18,15 +18,6 @@ std::uint64_t NameHash(std::u16string_view name) {
   return hash;
 }
 
-// The name a key serves besides itself: "$(" name ")" and "<$" name ">" are found from the bare
-// name too.
-std::u16string_view BareName(std::u16string_view key) {
-  if (key.size() >= 3 && ((key.starts_with(u"$(") && key.ends_with(u')')) ||
-                          (key.starts_with(u"<$") && key.ends_with(u'>'))))
-    return key.substr(2, key.size() - 3);
-  return {};
-}
-
 // The bit of lengths_ that stands for `length`.
 std::size_t LengthSlot(std::size_t length) {
   return std::min<std::size_t>(length, 64);
@@ -34,11 +25,18 @@ std::size_t LengthSlot(std::size_t length) {
 
 }  // namespace
 
+std::u16string_view BareConstantName(std::u16string_view key) {
+  if (key.size() >= 3 && ((key.starts_with(u"$(") && key.ends_with(u')')) ||
+                          (key.starts_with(u"<$") && key.ends_with(u'>'))))
+    return key.substr(2, key.size() - 3);
+  return {};
+}
+
 ConstantNameFilter::ConstantNameFilter(const ConstantDicT& constants) : bits_(kBits / 64, 0) {
   for (const auto& [key, constant] : constants) {
     (void)constant;
     Add(key);
-    if (std::u16string_view bare = BareName(key); !bare.empty()) Add(bare);
+    if (std::u16string_view bare = BareConstantName(key); !bare.empty()) Add(bare);
   }
 }
 

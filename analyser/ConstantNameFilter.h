@@ -10,6 +10,10 @@
 
 namespace qorvan {
 
+// The name a key serves besides itself: "$(" name ")" and "<$" name ">" are found from the bare
+// name too. Empty for a key of neither form.
+std::u16string_view BareConstantName(std::u16string_view key);
+
 // Built from a run's finished ConstantDic; never answers "no" for a name that reaches a constant.
 class ConstantNameFilter {
  public:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "ConstantNameFilter.h"
 #include "Dispatcher.h"
 #include "LineSplit.h"
 #include "TextHelpers.h"
@@ -97,10 +98,7 @@ LineScreen::LineScreen(const Catalogue& cat, const ConstantDicT& constants)
   for (const auto& [key, constant] : constants) {
     (void)constant;
     AddConstantName(key);
-    // "$(" name ")" and "<$" name ">" are found from the bare name too.
-    if (key.size() >= 3 && ((key.starts_with(u"$(") && key.ends_with(u')')) ||
-                            (key.starts_with(u"<$") && key.ends_with(u'>'))))
-      AddConstantName(std::u16string_view(key).substr(2, key.size() - 3));
+    AddConstantName(BareConstantName(key));
   }
 }
 

@@ -5,11 +5,12 @@
 namespace qorvan {
 
 const std::array<std::u16string_view, FamilyCount> FamilyNames = {
-    u"A",   u"B",     u"C",          u"D",            u"E",    u"F",      u"G",
-    u"H",   u"I",     u"J",          u"K",            u"L",    u"M",      u"N",
-    u"O",   u"P",     u"Q",          u"R",            u"S",    u"T",      u"U",
-    u"V",   u"W",     u"X",          u"Y",            u"Z",    u"TAG",    u"TIMER",
-    u"SETABILITY", u"H.SETABILITY", u"INTS", u"H.INTS", u"STDMODEFUNC", u"USERCMD", u"SETALL"};
+    u"A",    u"B",      u"C",           u"D",       u"E",          u"F",
+    u"G",    u"H",      u"I",           u"J",       u"K",          u"L",
+    u"M",    u"N",      u"O",           u"P",       u"Q",          u"R",
+    u"S",    u"T",      u"U",           u"V",       u"W",          u"X",
+    u"Y",    u"Z",      u"TAG",         u"TIMER",   u"SETABILITY", u"H.SETABILITY",
+    u"INTS", u"H.INTS", u"STDMODEFUNC", u"USERCMD", u"SETALL"};
 
 const std::array<std::int32_t, FamilyCount> FamilyOrderBase = [] {
   std::array<std::int32_t, FamilyCount> bases{};
@@ -21,7 +22,7 @@ namespace {
 
 // Highest member number per family; 0 marks a family without members.
 constexpr std::array<std::uint32_t, FamilyCount> kHighest = {
-    99, 0, 0, 99, 99, 99, 99, 99, 99, 0,  0,   0,   99,  0,   0,   9,   0, 0,
+    99, 0, 0, 99, 99, 99, 99, 99, 99,  0,  0,   0,   99, 0,  0,   9,   0, 0,
     99, 0, 0, 0,  0,  0,  0,  0,  808, 14, 599, 599, 29, 29, 255, 255, 0};
 
 std::u16string Decimal(int n) {
@@ -46,13 +47,33 @@ Catalogue BuildCatalogue() {
   }
 
   AddKeyword(cat, u"#DEFINE", 1);
-  for (const char16_t* key :
-       {u"CHECKRANGEMONCOUNT", u"CHECKMAPMONCOUNT", u"CHECKMAPRANGEMONNAMECOUNT", u"CHECKMONMAP",
-        u"CHECKRANGEMONCOUNTEX", u"CHECKMAPHUMANCOUNT", u"ISONMAP", u"CLEARMAPMON",
-        u"COPYMAPEXISTS", u"NEWCOPYMAP", u"MOBNPC", u"DELNPC", u"ISSAMEGUILDONMAP", u"MAP",
-        u"OFFLINEPLAYERCOUNT", u"MAPMOVE", u"GROUPMAPMOVE", u"PARAM2", u"TAGMAPMOVE",
-        u"DELFIREBURN", u"MOBFIREBURN", u"ADDMAPROUTE", u"DELMAPROUTE", u"CHECKHUM", u"KILLSLAVE",
-        u"ADDBATCH", u"BATCHMOVE"})
+  for (const char16_t* key : {u"CHECKRANGEMONCOUNT",
+                              u"CHECKMAPMONCOUNT",
+                              u"CHECKMAPRANGEMONNAMECOUNT",
+                              u"CHECKMONMAP",
+                              u"CHECKRANGEMONCOUNTEX",
+                              u"CHECKMAPHUMANCOUNT",
+                              u"ISONMAP",
+                              u"CLEARMAPMON",
+                              u"COPYMAPEXISTS",
+                              u"NEWCOPYMAP",
+                              u"MOBNPC",
+                              u"DELNPC",
+                              u"ISSAMEGUILDONMAP",
+                              u"MAP",
+                              u"OFFLINEPLAYERCOUNT",
+                              u"MAPMOVE",
+                              u"GROUPMAPMOVE",
+                              u"PARAM2",
+                              u"TAGMAPMOVE",
+                              u"DELFIREBURN",
+                              u"MOBFIREBURN",
+                              u"ADDMAPROUTE",
+                              u"DELMAPROUTE",
+                              u"CHECKHUM",
+                              u"KILLSLAVE",
+                              u"ADDBATCH",
+                              u"BATCHMOVE"})
     AddKeyword(cat, key, 2);
   AddKeyword(cat, u"CHECK", 3);
   AddKeyword(cat, u"SET", 3);
@@ -74,15 +95,16 @@ Catalogue BuildCatalogue() {
     AddKeyword(cat, u"H.INTS" + Decimal(n), 22);
   }
 
-  for (const char16_t* dir :
-       {u"Mir200\\Envir\\MapQuest_Def\\", u"Mir200\\Envir\\Market_Def\\",
-        u"Mir200\\Envir\\Npc_Def\\", u"Mir200\\Envir\\QuestDiary\\", u"Mir200\\Envir\\Robot_def\\",
-        u"Mir200\\Envir\\MonItems\\"})
+  for (const char16_t* dir : {u"Mir200\\Envir\\MapQuest_Def\\", u"Mir200\\Envir\\Market_Def\\",
+                              u"Mir200\\Envir\\Npc_Def\\", u"Mir200\\Envir\\QuestDiary\\",
+                              u"Mir200\\Envir\\Robot_def\\", u"Mir200\\Envir\\MonItems\\"})
     cat.ScriptDirList.emplace_back(dir);
   return cat;
 }
 
-char16_t AsciiUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c; }
+char16_t AsciiUpper(char16_t c) {
+  return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
 
 bool PathInMonItems(std::u16string_view path) {
   static constexpr std::u16string_view kDir = u"MONITEMS";
@@ -139,13 +161,19 @@ void ValueDicT::clear() {
   index_.clear();
 }
 
-FileId RunState::AddFile(std::u16string path, std::u16string text) {
+FileId RunState::AddFile(std::u16string path, std::u16string_view text) {
+  auto it = pathIndex_.find(path);
+  if (it != pathIndex_.end()) return it->second;
+  return AddKeptFile(std::move(path), Texts.Keep(text));
+}
+
+FileId RunState::AddKeptFile(std::u16string path, std::u16string_view keptText) {
   auto it = pathIndex_.find(path);
   if (it != pathIndex_.end()) return it->second;
   FileId id = static_cast<FileId>(FileDic.size());
   pathIndex_.emplace(path, id);
   bool inMonItems = PathInMonItems(path);
-  FileDic.push_back(ScriptFile{std::move(path), std::move(text), inMonItems});
+  FileDic.push_back(ScriptFile{std::move(path), keptText, inMonItems});
   return id;
 }
 
@@ -154,6 +182,7 @@ void RunState::Clear() {
   pathIndex_.clear();
   ConstantDic.clear();
   ValueDic.clear();
+  Texts = TextStore();  // last: the entries above point into it
 }
 
 namespace {

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "TextStore.h"
+
 namespace qorvan {
 
 using FileId = std::uint32_t;
@@ -41,9 +43,9 @@ enum class UseWrap : std::uint8_t { Bare, Str };
 
 // One recorded use in one file: line k of the KeyWord, RowList and DataList lists.
 struct TUse {
-  std::int32_t LineNo = 0;      // 1-based; RowList holds its decimal text
+  std::int32_t LineNo = 0;       // 1-based; RowList holds its decimal text
   UseWrap Wrap = UseWrap::Bare;  // KeyWord is prefix + member name + suffix
-  std::u16string_view Line;     // DataList: the whole line as read (points into FileDic)
+  std::u16string_view Line;      // DataList: the whole line as read (points into FileDic)
 };
 
 // The uses of one member in one file.
@@ -131,14 +133,14 @@ class ValueDicT {
 // A collected script file: FileDic maps its path to its whole decoded text.
 struct ScriptFile {
   std::u16string Path;
-  std::u16string Text;
-  bool InMonItems = false;  // the path contains "\MonItems\" (either separator, any case)
+  std::u16string_view Text;  // kept in the run's TextStore
+  bool InMonItems = false;   // the path contains "\MonItems\" (either separator, any case)
 };
 
 // The catalogue: built once, read-only afterwards, safe to read from any thread.
 struct Catalogue {
-  U16Map<TValueDat> FamilyDic;          // 35 entries
-  U16Map<std::int32_t> KeyWordDic;      // 626 entries, keyword -> handler code
+  U16Map<TValueDat> FamilyDic;                // 35 entries
+  U16Map<std::int32_t> KeyWordDic;            // 626 entries, keyword -> handler code
   std::vector<std::u16string> ScriptDirList;  // six entries, backslash-separated
 };
 
@@ -153,8 +155,13 @@ class RunState {
   ConstantDicT ConstantDic;
   ValueDicT ValueDic;
 
-  // Adds a file unless its path is already present; returns its id either way.
-  FileId AddFile(std::u16string path, std::u16string text);
+  TextStore Texts;  // where the texts of FileDic are kept
+
+  // Adds a file, with a copy of its text, unless its path is already present; returns its id
+  // either way.
+  FileId AddFile(std::u16string path, std::u16string_view text);
+  // AddFile for a text already kept in a store that Texts has adopted or will adopt.
+  FileId AddKeptFile(std::u16string path, std::u16string_view keptText);
   // Path of a file id.
   const std::u16string& PathOf(FileId id) const { return FileDic[id].Path; }
   // Empties files, constants and results (settings stay).

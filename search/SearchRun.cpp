@@ -122,8 +122,8 @@ std::vector<ScriptFileEntry> ListAllScriptFiles(RunWork& work) {
 struct CollectedFile {
   bool Read = false;
   std::uint64_t Bytes = 0;
-  std::u16string Text;  // cut at its first NUL: empty when the file yields no line
-  Defines FileDefines;  // read while the text is fresh; filed under file 0 until it is added
+  std::u16string_view Text;  // cut at its first NUL: empty when the file yields no line
+  Defines FileDefines;       // read while the text is fresh; filed under file 0 until it is added
 };
 
 // Adds one collected file to FileDic unless it yields no line or its path is already there.
@@ -135,7 +135,7 @@ void AddCollected(RunWork& work, ScriptFileEntry& entry, CollectedFile& file) {
   work.Outcome.BytesRead += file.Bytes;
   if (file.Text.empty()) return;
   const auto id = static_cast<FileId>(work.State.FileDic.size());
-  if (work.State.AddFile(std::move(entry.Path), std::move(file.Text)) != id) return;
+  if (work.State.AddKeptFile(std::move(entry.Path), file.Text) != id) return;
   work.Natives.push_back(std::move(entry.Native));
   for (auto& define : file.FileDefines) define.second.Path = id;
   work.FileDefines.push_back(std::move(file.FileDefines));
@@ -152,6 +152,7 @@ void CollectScriptFiles(RunWork& work) {
   decoders.push_back(MakeTextDecoder(work.Request.Codepage));
   while (decoders.size() < threads) decoders.push_back(decoders.front()->Clone());
   std::vector<std::string> bytes(threads);
+  std::vector<TextStore> stores(threads);  // the workers' texts, adopted by the run below
   std::vector<CollectedFile> collected(files.size());
   const bool filtered = work.State.Settings.Filtered;
   auto read = [&](std::size_t i, unsigned w) {
@@ -159,7 +160,7 @@ void CollectScriptFiles(RunWork& work) {
     file.Read = ReadFileBytes(files[i].Native, bytes[w]);
     if (!file.Read) return;
     file.Bytes = bytes[w].size();
-    file.Text = decoders[w]->DecodeScript(bytes[w]);
+    file.Text = decoders[w]->DecodeScript(bytes[w], stores[w]);
     file.FileDefines = ReadDefines(file.Text, 0, filtered);
   };
   auto add = [&](std::size_t i) {
@@ -169,6 +170,7 @@ void CollectScriptFiles(RunWork& work) {
     return true;
   };
   ProduceInOrder(files.size(), threads, read, add);
+  for (TextStore& store : stores) work.State.Texts.Adopt(std::move(store));
   work.State.Settings.Count = static_cast<std::int32_t>(work.State.FileDic.size());
 }
 

@@ -4,6 +4,7 @@
 #include <unicode/ucnv_cb.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -63,13 +64,15 @@ class IcuTextDecoder final : public TextDecoder {
     return std::u16string(scratch_.data(), length_);
   }
 
-  std::u16string DecodeScript(std::string_view bytes) override {
+  std::u16string_view DecodeScript(std::string_view bytes, TextStore& store) override {
     std::optional<std::string_view> ascii = DecodeToScratch(bytes);
     if (ascii) {
       std::string_view lines = ascii->substr(0, ascii->find('\0'));
-      return std::u16string(lines.begin(), lines.end());
+      char16_t* text = store.Allocate(lines.size());
+      std::copy(lines.begin(), lines.end(), text);
+      return {text, lines.size()};
     }
-    return std::u16string(scratch_.data(), FindUnit(scratch_.data(), 0, length_, u'\0'));
+    return store.Keep({scratch_.data(), FindUnit(scratch_.data(), 0, length_, u'\0')});
   }
 
   std::unique_ptr<TextDecoder> Clone() const override {

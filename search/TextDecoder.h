@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "TextStore.h"
+
 namespace qorvan {
 
 // Keeps its converters and scratch space between files: use one decoder per thread.
@@ -14,9 +16,10 @@ class TextDecoder {
   virtual ~TextDecoder() = default;
   // The UTF-16 text of `bytes`; invalid sequences become U+FFFD.
   virtual std::u16string Decode(std::string_view bytes) = 0;
-  // The text of a script file: Decode(bytes) cut at its first NUL, in one copy. It splits into
-  // the lines of JoinLinesCrLf(Decode(bytes)) and is empty exactly when it holds no line.
-  virtual std::u16string DecodeScript(std::string_view bytes) = 0;
+  // The text of a script file, kept in `store`: Decode(bytes) cut at its first NUL, in one
+  // copy. It splits into the lines of JoinLinesCrLf(Decode(bytes)) and is empty exactly when it
+  // holds no line.
+  virtual std::u16string_view DecodeScript(std::string_view bytes, TextStore& store) = 0;
   // A decoder for another thread, sharing what is read-only.
   virtual std::unique_ptr<TextDecoder> Clone() const = 0;
 };

@@ -153,7 +153,7 @@ TEST(RunSearch, StopRequestEndsTheRunWithPartialResults) {
 // Everything a run leaves, in enumeration order, as text.
 std::u16string Dump(const RunState& state) {
   std::u16string out;
-  for (const ScriptFile& f : state.FileDic) out += f.Path + u"|" + f.Text + u"\n";
+  for (const ScriptFile& f : state.FileDic) out.append(f.Path).append(u"|").append(f.Text) += u'\n';
   std::map<std::u16string, std::u16string> constants;
   for (const auto& [name, c] : state.ConstantDic)
     constants[name] = c.Dat + u"@" + state.PathOf(c.Path);

@@ -52,9 +52,10 @@ TEST(TextDecoder, ScriptTextEndsAtTheFirstNulAndKeepsItsLineEnds) {
   };
   auto decoder = MakeTextDecoder("");
   auto clone = decoder->Clone();
+  TextStore store;
   for (const auto& c : cases) {
-    EXPECT_EQ(decoder->DecodeScript(c.bytes), c.text) << c.what;
-    EXPECT_EQ(clone->DecodeScript(c.bytes), c.text) << c.what;
+    EXPECT_EQ(decoder->DecodeScript(c.bytes, store), c.text) << c.what;
+    EXPECT_EQ(clone->DecodeScript(c.bytes, store), c.text) << c.what;
     EXPECT_EQ(JoinLinesCrLf(decoder->Decode(c.bytes)), JoinLinesCrLf(c.text)) << c.what;
   }
 }

@@ -9,11 +9,11 @@ namespace qorvan::ui::test {
 namespace {
 
 // The view of line `lineNo` (1-based) inside `text`, whose lines end with "\n".
-std::u16string_view LineOf(const std::u16string& text, int lineNo) {
+std::u16string_view LineOf(std::u16string_view text, int lineNo) {
   std::size_t begin = 0;
   for (int i = 1; i < lineNo; ++i) begin = text.find(u'\n', begin) + 1;
   const std::size_t end = text.find(u'\n', begin);
-  return std::u16string_view(text).substr(begin, end == std::u16string::npos ? end : end - begin);
+  return text.substr(begin, end == std::u16string_view::npos ? end : end - begin);
 }
 
 }  // namespace

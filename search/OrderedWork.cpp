@@ -13,7 +13,7 @@ namespace {
 // Items are handed out in chunks, so that workers and consumer meet once per chunk; the
 // workers may run some chunks ahead of the consumer, so that results waiting to be taken stay
 // few whatever the consumer's pace.
-constexpr std::size_t kLargestChunk = 32;
+constexpr std::size_t kLargestChunk = 128;
 constexpr std::size_t kChunksAhead = 16;
 
 void ProduceSafely(const ProduceFn& produce, std::size_t i, unsigned worker) {

@@ -206,20 +206,29 @@ std::size_t PathSlot(TValue& value, FileId path) {
 
 }  // namespace
 
+TValue& ValueOfMember(ValueDicT& dic, const TValueDat& dat) {
+  bool created = false;
+  TValue& value = dic.FindOrAdd(dat.Name, created);
+  if (created) {
+    value.ValueID = static_cast<std::uint32_t>(dat.ID);
+    value.ValueType = Decimal(dat.ID);
+    value.ValueSearchID = dat.IDX;
+  }
+  return value;
+}
+
+void RecordUseInto(TValue& value, FileId path, std::u16string_view line, std::int32_t lineNo,
+                   UseWrap wrap, std::u16string_view descr) {
+  value.ValueNum += 1;
+  const std::size_t slot = PathSlot(value, path);
+  value.ValueDescr.assign(descr);
+  value.ValuePath[slot].Uses.push_back(TUse{lineNo, wrap, line});
+}
+
 void RecordValueUse(ValueDicT& dic, const TValueDat& dat, FileId path, std::u16string_view line,
                     std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) {
   try {
-    bool created = false;
-    TValue& value = dic.FindOrAdd(dat.Name, created);
-    if (created) {
-      value.ValueID = static_cast<std::uint32_t>(dat.ID);
-      value.ValueType = Decimal(dat.ID);
-      value.ValueSearchID = dat.IDX;
-    }
-    value.ValueNum += 1;
-    const std::size_t slot = PathSlot(value, path);
-    value.ValueDescr.assign(descr);
-    value.ValuePath[slot].Uses.push_back(TUse{lineNo, wrap, line});
+    RecordUseInto(ValueOfMember(dic, dat), path, line, lineNo, wrap, descr);
   } catch (...) {
     // Only resource exhaustion can get here; the use is dropped and the caller goes on.
   }

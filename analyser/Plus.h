@@ -180,6 +180,14 @@ class UseSink {
                               std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) = 0;
 };
 
+// The entry of the member `dat` names (Name, ID, IDX), created with its ID, type and search
+// number when absent. May throw std::bad_alloc.
+TValue& ValueOfMember(ValueDicT& dic, const TValueDat& dat);
+
+// RecordValueUse for a member whose entry is at hand. May throw std::bad_alloc.
+void RecordUseInto(TValue& value, FileId path, std::u16string_view line, std::int32_t lineNo,
+                   UseWrap wrap, std::u16string_view descr);
+
 // Records one use straight into a ValueDic.
 void RecordValueUse(ValueDicT& dic, const TValueDat& dat, FileId path, std::u16string_view line,
                     std::int32_t lineNo, UseWrap wrap, std::u16string_view descr);

@@ -36,11 +36,22 @@ void UseBuffer::GroupByMember() {
 
 void UseBuffer::ApplyTo(ValueDicT& dic) {
   TValueDat dat;
+  // Uses of one member follow each other: its entry is looked up once for them all. The entry
+  // stays where it is as long as no other member is added.
+  TValue* value = nullptr;
   for (Use& use : uses_) {
-    dat.ID = use.ID;
-    dat.IDX = use.IDX;
-    std::swap(dat.Name, use.Name);
-    qorvan::RecordValueUse(dic, dat, use.Path, use.Line, use.LineNo, use.Wrap, use.Descr);
+    try {
+      if (value == nullptr || use.Name != value->ValueName) {
+        value = nullptr;
+        dat.ID = use.ID;
+        dat.IDX = use.IDX;
+        std::swap(dat.Name, use.Name);
+        value = &ValueOfMember(dic, dat);
+      }
+      RecordUseInto(*value, use.Path, use.Line, use.LineNo, use.Wrap, use.Descr);
+    } catch (...) {
+      // As when recording directly: only resource exhaustion gets here; the use is dropped.
+    }
   }
   uses_.clear();
   uses_.shrink_to_fit();

@@ -86,6 +86,13 @@ char16_t* TextStore::Allocate(std::size_t units) {
   return block.Data;
 }
 
+void TextStore::Trim(char16_t* room, std::size_t allocated, std::size_t used) {
+  if (allocated == 0) allocated = 1;  // as Allocate counted it
+  if (blocks_.empty() || used >= allocated) return;
+  const Block& last = blocks_.back();
+  if (room >= last.Data && room + allocated == last.Data + used_) used_ -= allocated - used;
+}
+
 std::u16string_view TextStore::Keep(std::u16string_view text) {
   char16_t* room = Allocate(text.size());
   std::copy(text.begin(), text.end(), room);

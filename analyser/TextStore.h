@@ -20,6 +20,9 @@ class TextStore {
   // Room for `units` units that stays where it is as long as the store (or the one that adopts
   // it) lives; the caller writes the text there. Throws std::bad_alloc when there is no memory.
   char16_t* Allocate(std::size_t units);
+  // Gives back the end of `room`, the latest room allocated (of `allocated` units), keeping its
+  // first `used` units; does nothing for another room.
+  void Trim(char16_t* room, std::size_t allocated, std::size_t used);
   // A copy of `text` kept as Allocate keeps it.
   std::u16string_view Keep(std::u16string_view text);
   // Takes over every block of `other`, which is left empty.

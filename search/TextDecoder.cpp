@@ -65,13 +65,24 @@ class IcuTextDecoder final : public TextDecoder {
   }
 
   std::u16string_view DecodeScript(std::string_view bytes, TextStore& store) override {
+    // The fast decoders write straight into the store, into room for as many units as bytes
+    // (the most any of them writes); what the text leaves unused is given back.
+    char16_t* room = store.Allocate(bytes.size());
+    room_ = room;
     std::optional<std::string_view> ascii = DecodeToScratch(bytes);
+    room_ = nullptr;
     if (ascii) {
       std::string_view lines = ascii->substr(0, ascii->find('\0'));
-      char16_t* text = store.Allocate(lines.size());
-      std::copy(lines.begin(), lines.end(), text);
-      return {text, lines.size()};
+      std::copy(lines.begin(), lines.end(), room);
+      store.Trim(room, bytes.size(), lines.size());
+      return {room, lines.size()};
     }
+    if (inRoom_) {
+      const std::size_t length = FindUnit(room, 0, length_, u'\0');
+      store.Trim(room, bytes.size(), length);
+      return {room, length};
+    }
+    store.Trim(room, bytes.size(), 0);
     return store.Keep({scratch_.data(), FindUnit(scratch_.data(), 0, length_, u'\0')});
   }
 
@@ -97,11 +108,13 @@ class IcuTextDecoder final : public TextDecoder {
     return cnv;
   }
 
-  // Decodes `bytes` into the scratch space; returns instead the bytes of the text when they are
+  // Decodes `bytes` into the scratch space, or with the fast decoders into room_ when it is set
+  // (inRoom_ tells); returns instead the bytes of the text when they are
   // plain ASCII, which is valid UTF-8 and comes before the legacy code page: each byte is its
   // own UTF-16 unit and needs no conversion.
   std::optional<std::string_view> DecodeToScratch(std::string_view bytes) {
     length_ = 0;
+    inRoom_ = false;
     if (StartsWith(bytes, "\xEF\xBB\xBF")) {
       bytes.remove_prefix(3);
       if (IsAscii(bytes)) return bytes;
@@ -137,27 +150,35 @@ class IcuTextDecoder final : public TextDecoder {
     length_ = U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0;
   }
 
-  // `bytes` as strict UTF-8 into the scratch space; false when they are not valid UTF-8.
+  // `bytes` as strict UTF-8 into the fast decoders' target; false when they are not valid UTF-8.
   bool DecodeStrictUtf8(std::string_view bytes) {
-    GrowScratch(bytes.size());
+    char16_t* out = FastTarget(bytes.size());
     int32_t length = 0;
     UErrorCode error = U_ZERO_ERROR;
-    u_strFromUTF8(scratch_.data(), static_cast<int32_t>(bytes.size()), &length, bytes.data(),
+    u_strFromUTF8(out, static_cast<int32_t>(bytes.size()), &length, bytes.data(),
                   static_cast<int32_t>(bytes.size()), &error);
     if (U_FAILURE(error)) return false;
     length_ = static_cast<std::size_t>(length);
+    inRoom_ = room_ != nullptr;
     return true;
   }
 
-  // `bytes` through the legacy code page's table into the scratch space; false when the table
-  // cannot decode them.
+  // `bytes` through the legacy code page's table into the fast decoders' target; false when the
+  // table cannot decode them.
   bool DecodeWithTable(std::string_view bytes) {
     if (!table_) return false;
-    GrowScratch(bytes.size());
-    std::size_t length = table_->Decode(bytes, scratch_.data());
+    std::size_t length = table_->Decode(bytes, FastTarget(bytes.size()));
     if (length == std::string_view::npos) return false;
     length_ = length;
+    inRoom_ = room_ != nullptr;
     return true;
+  }
+
+  // Where the fast decoders write `units` units at most: the caller's room, else the scratch.
+  char16_t* FastTarget(std::size_t units) {
+    if (room_ != nullptr) return room_;
+    GrowScratch(units);
+    return scratch_.data();
   }
 
   // Makes room for `units` units; the space only grows, so it is not cleared file after file.
@@ -168,8 +189,10 @@ class IcuTextDecoder final : public TextDecoder {
   std::string legacy_;
   std::shared_ptr<const DoubleByteTable> table_;  // null: every legacy text goes to ICU
   std::vector<Cached> converters_;
-  std::u16string scratch_;  // kept from file to file; the texts get strings of their own size
-  std::size_t length_ = 0;  // of the text in scratch_
+  std::u16string scratch_;    // kept from file to file; the texts get strings of their own size
+  std::size_t length_ = 0;    // of the decoded text
+  char16_t* room_ = nullptr;  // where the fast decoders write instead of the scratch, if set
+  bool inRoom_ = false;       // the text was decoded into room_
 };
 
 bool IsCanonicalCrLf(const std::u16string& text) {

@@ -31,5 +31,15 @@ TEST(TextStore, KeptTextsStayIntactThroughGrowthAndAdoption) {
   for (std::size_t i = 0; i < kept.size(); ++i) ASSERT_EQ(kept[i], originals[i]) << i;
 }
 
+TEST(TextStore, TrimGivesBackTheEndOfTheLatestRoomOnly) {
+  TextStore store;
+  char16_t* first = store.Allocate(100);
+  store.Trim(first, 100, 10);
+  char16_t* second = store.Allocate(5);
+  EXPECT_EQ(second, first + 10);
+  store.Trim(first, 100, 0);  // not the latest room: nothing happens
+  EXPECT_EQ(store.Allocate(1), second + 5);
+}
+
 }  // namespace
 }  // namespace qorvan

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TextDecoder.h"
 
 namespace qorvan {
@@ -49,15 +51,22 @@ TEST(TextDecoder, ScriptTextEndsAtTheFirstNulAndKeepsItsLineEnds) {
       {"UTF-16 LE", std::string("\xFF\xFE\x00\x00G\0", 6), u""},
       {"invalid GBK", "\x81\nA", u"\uFFFD\nA"},
       {"empty", "", u""},
+      {"UTF-8", std::string("\xE5\x8F\x98\xE9\x87\x8F G11\0x", 12), u"变量 G11"},
+      {"broken UTF-8 after a mark", "\xEF\xBB\xBF\xE5\x8F\nG", u"\uFFFD\nG"},
   };
   auto decoder = MakeTextDecoder("");
   auto clone = decoder->Clone();
   TextStore store;
+  std::vector<std::u16string_view> kept;
   for (const auto& c : cases) {
-    EXPECT_EQ(decoder->DecodeScript(c.bytes, store), c.text) << c.what;
-    EXPECT_EQ(clone->DecodeScript(c.bytes, store), c.text) << c.what;
+    kept.push_back(decoder->DecodeScript(c.bytes, store));
+    EXPECT_EQ(kept.back(), c.text) << c.what;
+    kept.push_back(clone->DecodeScript(c.bytes, store));
+    EXPECT_EQ(kept.back(), c.text) << c.what;
     EXPECT_EQ(JoinLinesCrLf(decoder->Decode(c.bytes)), JoinLinesCrLf(c.text)) << c.what;
   }
+  // Each text was given only the room it needed: none was overwritten by a later one.
+  for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i], cases[i / 2].text) << i;
 }
 
 TEST(TextDecoder, LegacyCodePageCanBeChanged) {

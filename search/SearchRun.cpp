@@ -151,16 +151,17 @@ void CollectScriptFiles(RunWork& work) {
   std::vector<std::unique_ptr<TextDecoder>> decoders;
   decoders.push_back(MakeTextDecoder(work.Request.Codepage));
   while (decoders.size() < threads) decoders.push_back(decoders.front()->Clone());
-  std::vector<std::string> bytes(threads);
+  std::vector<std::string> buffers(threads);
   std::vector<TextStore> stores(threads);  // the workers' texts, adopted by the run below
   std::vector<CollectedFile> collected(files.size());
   const bool filtered = work.State.Settings.Filtered;
   auto read = [&](std::size_t i, unsigned w) {
     CollectedFile& file = collected[i];
-    file.Read = ReadFileBytes(files[i].Native, bytes[w]);
+    std::string_view content;
+    file.Read = ReadFileBytes(files[i].Native, buffers[w], content);
     if (!file.Read) return;
-    file.Bytes = bytes[w].size();
-    file.Text = decoders[w]->DecodeScript(bytes[w], stores[w]);
+    file.Bytes = content.size();
+    file.Text = decoders[w]->DecodeScript(content, stores[w]);
     file.FileDefines = ReadDefines(file.Text, 0, filtered);
   };
   auto add = [&](std::size_t i) {

@@ -58,11 +58,9 @@ char* WriteCodePoint(char32_t c, char* to) {
   return to;
 }
 
-// Appends `text` in UTF-8 (an unpaired surrogate as U+FFFD) with JSON's escapes.
-void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
-  const std::size_t start = out.size();
-  out.resize(start + text.size() * kMostBytesPerUnit);
-  char* to = out.data() + start;
+// Writes `text` in UTF-8 (an unpaired surrogate as U+FFFD) with JSON's escapes to `to`, which
+// has room for kMostBytesPerUnit bytes a unit; returns the end of what it wrote.
+char* WriteEscapedUtf8(std::u16string_view text, char* to) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c < 0x80) {
@@ -79,7 +77,22 @@ void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
       code = 0xFFFD;
     to = WriteCodePoint(code, to);
   }
-  out.resize(static_cast<std::size_t>(to - out.data()));
+  return to;
+}
+
+// Appends `text` as WriteEscapedUtf8 writes it. A short text goes through a buffer on the
+// stack: growing `out` by the most it can take would clear all of that first.
+void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
+  constexpr std::size_t kStackUnits = 256;
+  if (text.size() <= kStackUnits) {
+    char buffer[kStackUnits * kMostBytesPerUnit];
+    out.append(buffer, static_cast<std::size_t>(WriteEscapedUtf8(text, buffer) - buffer));
+    return;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * kMostBytesPerUnit);
+  char* end = WriteEscapedUtf8(text, out.data() + start);
+  out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ std::string Dumped(const Json& j) {
 }
 
 // Texts that need every kind of care: escapes, control characters, DEL, CJK, a surrogate
-// pair, unpaired surrogates.
+// pair, unpaired surrogates; short ones and one longer than the writer's stack buffer.
 const std::u16string kTexts[] = {u"",
                                  u"plain",
                                  u"quote \" and back\\slash",
@@ -25,7 +25,12 @@ const std::u16string kTexts[] = {u"",
                                  u"\U0001F600 pair",
                                  std::u16string{u'\xD800', u'x'},
                                  std::u16string{u'x', u'\xDC00'},
-                                 std::u16string(u"a\0b", 3)};
+                                 std::u16string(u"a\0b", 3),
+                                 [] {
+                                   std::u16string all;
+                                   for (int i = 0; i < 50; ++i) all += u"\x01\"变\U0001F600\xD800";
+                                   return all;
+                                 }()};
 
 TEST(JsonWriter, WritesWhatNlohmannDumpWrites) {
   Json expected = {{"name", "G11"},

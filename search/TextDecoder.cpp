@@ -68,8 +68,14 @@ class IcuTextDecoder final : public TextDecoder {
     // The fast decoders write straight into the store, into room for as many units as bytes
     // (the most any of them writes); what the text leaves unused is given back.
     char16_t* room = store.Allocate(bytes.size());
+    std::optional<std::string_view> ascii;
     room_ = room;
-    std::optional<std::string_view> ascii = DecodeToScratch(bytes);
+    try {
+      ascii = DecodeToScratch(bytes);
+    } catch (...) {
+      room_ = nullptr;  // never left pointing into the store
+      throw;
+    }
     room_ = nullptr;
     if (ascii) {
       std::string_view lines = ascii->substr(0, ascii->find('\0'));

@@ -187,21 +187,18 @@ void RunState::Clear() {
 
 namespace {
 
-// Index of the file's entry in value.ValuePath, created when absent. Uses of one file mostly
-// arrive together, so the last entry is tried before the index.
+// Index of the file's entry in value.ValuePath, created when absent. A run records file after
+// file, so the entry is the last one or a new one; only uses out of file order need a search.
 std::size_t PathSlot(TValue& value, FileId path) {
-  if (!value.ValuePath.empty() && value.ValuePath.back().Path == path)
-    return value.ValuePath.size() - 1;
-  auto found = value.PathIndex.find(path);
-  if (found != value.PathIndex.end()) return found->second;
-  value.ValuePath.push_back(TValuePathData{1, path, {}});
-  try {
-    value.PathIndex.emplace(path, value.ValuePath.size() - 1);
-  } catch (...) {
-    value.ValuePath.pop_back();  // keep the entries and the index in step
-    throw;
-  }
-  return value.ValuePath.size() - 1;
+  std::vector<TValuePathData>& paths = value.ValuePath;
+  if (!paths.empty() && paths.back().Path == path) return paths.size() - 1;
+  const bool after = paths.empty() || paths.back().Path < path;
+  if (!after || !value.PathsAscending)
+    for (std::size_t i = 0; i < paths.size(); ++i)
+      if (paths[i].Path == path) return i;
+  if (!after) value.PathsAscending = false;
+  paths.push_back(TValuePathData{1, path, {}});
+  return paths.size() - 1;
 }
 
 }  // namespace

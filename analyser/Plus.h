@@ -68,7 +68,7 @@ struct TValue {
   std::int32_t ValueSearchID = 0;
   // One entry per file, in the order of each file's first recorded use.
   std::vector<TValuePathData> ValuePath;
-  std::unordered_map<FileId, std::size_t> PathIndex;  // file -> index into ValuePath
+  bool PathsAscending = true;  // ValuePath in ascending file order: a new file goes last
 };
 
 // One #DEFINE constant.

@@ -49,23 +49,32 @@ TEST(RecordValueUse, CountsUsesPerFileInOrder) {
 }
 
 TEST(RecordValueUse, FileEntriesStayOnePerFileWhenUsesInterleave) {
-  ValueDicT dic;
-  TValueDat g1;
-  g1.ID = 7;
-  g1.IDX = 7000001;
-  g1.Name = u"G1";
-  for (FileId file : {0u, 1u, 0u, 0u, 2u, 1u})
-    RecordValueUse(dic, g1, file, u"GIVE G1", 1, UseWrap::Bare, u"");
-  const TValue* v = dic.Find(u"G1");
-  ASSERT_NE(v, nullptr);
-  ASSERT_EQ(v->ValuePath.size(), 3u);
-  EXPECT_EQ(v->ValuePath[0].Path, 0u);
-  EXPECT_EQ(v->ValuePath[0].Uses.size(), 3u);
-  EXPECT_EQ(v->ValuePath[1].Path, 1u);
-  EXPECT_EQ(v->ValuePath[1].Uses.size(), 2u);
-  EXPECT_EQ(v->ValuePath[2].Uses.size(), 1u);
-  EXPECT_EQ(v->PathIndex.size(), 3u);
-  EXPECT_EQ(v->ValueNum, 6u);
+  struct Case {
+    std::vector<FileId> Files;                                // one use each, in this order
+    std::vector<std::pair<FileId, std::size_t>> WantEntries;  // file, uses
+  };
+  const Case cases[] = {
+      {{0, 1, 0, 0, 2, 1}, {{0, 3}, {1, 2}, {2, 1}}},
+      // Out of file order, then in order again: a later file must still find its entry.
+      {{2, 0, 1, 0, 2, 3, 1}, {{2, 2}, {0, 2}, {1, 2}, {3, 1}}},
+      {{5, 5, 7, 9}, {{5, 2}, {7, 1}, {9, 1}}},
+  };
+  for (const Case& c : cases) {
+    ValueDicT dic;
+    TValueDat g1;
+    g1.ID = 7;
+    g1.IDX = 7000001;
+    g1.Name = u"G1";
+    for (FileId file : c.Files) RecordValueUse(dic, g1, file, u"GIVE G1", 1, UseWrap::Bare, u"");
+    const TValue* v = dic.Find(u"G1");
+    ASSERT_NE(v, nullptr);
+    ASSERT_EQ(v->ValuePath.size(), c.WantEntries.size());
+    for (std::size_t i = 0; i < c.WantEntries.size(); ++i) {
+      EXPECT_EQ(v->ValuePath[i].Path, c.WantEntries[i].first) << i;
+      EXPECT_EQ(v->ValuePath[i].Uses.size(), c.WantEntries[i].second) << i;
+    }
+    EXPECT_EQ(v->ValueNum, c.Files.size());
+  }
 }
 
 }  // namespace

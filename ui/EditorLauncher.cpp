@@ -10,8 +10,10 @@
 #include "SettingsStore.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
+// shellapi.h needs the types windows.h declares, so it must come second.
 #include <windows.h>
+
+#include <shellapi.h>
 #endif
 
 namespace qorvan::ui {

@@ -4,6 +4,11 @@
 
 #include <charconv>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define QORVAN_JSON_SSE2 1
+#endif
+
 namespace qorvan::cli {
 namespace {
 
@@ -58,16 +63,41 @@ char* WriteCodePoint(char32_t c, char* to) {
   return to;
 }
 
+// Copies the units from text[i] on, eight at a time, while all eight are printable ASCII
+// that needs no escape; returns where it stopped (the caller goes on unit by unit there).
+std::size_t CopyPlainAscii(std::u16string_view text, std::size_t i, char*& to) {
+#ifdef QORVAN_JSON_SSE2
+  const __m128i space = _mm_set1_epi16(0x20);
+  const __m128i del = _mm_set1_epi16(0x7F);
+  const __m128i quote = _mm_set1_epi16(u'"');
+  const __m128i backslash = _mm_set1_epi16(u'\\');
+  for (; i + 8 <= text.size(); i += 8, to += 8) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+    // Signed compares are right here: units of 0x8000 and above count as below the space.
+    const __m128i bad =
+        _mm_or_si128(_mm_or_si128(_mm_cmplt_epi16(v, space), _mm_cmpgt_epi16(v, del)),
+                     _mm_or_si128(_mm_cmpeq_epi16(v, quote), _mm_cmpeq_epi16(v, backslash)));
+    if (_mm_movemask_epi8(bad) != 0) break;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(v, v));
+  }
+#else
+  (void)text;
+  (void)to;
+#endif
+  return i;
+}
+
 // Writes `text` in UTF-8 (an unpaired surrogate as U+FFFD) with JSON's escapes to `to`, which
 // has room for kMostBytesPerUnit bytes a unit; returns the end of what it wrote.
 char* WriteEscapedUtf8(std::u16string_view text, char* to) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  for (std::size_t i = CopyPlainAscii(text, 0, to); i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c < 0x80) {
       if (c < 0x20 || c == u'"' || c == u'\\')
         to = WriteEscape(c, to);
       else
         *to++ = static_cast<char>(c);
+      i = CopyPlainAscii(text, i + 1, to) - 1;
       continue;
     }
     char32_t code = c;

@@ -16,21 +16,30 @@ std::string Dumped(const Json& j) {
 }
 
 // Texts that need every kind of care: escapes, control characters, DEL, CJK, a surrogate
-// pair, unpaired surrogates; short ones and one longer than the writer's stack buffer.
-const std::u16string kTexts[] = {u"",
-                                 u"plain",
-                                 u"quote \" and back\\slash",
-                                 u"\b\f\n\r\t\x01\x1F\x7F",
-                                 u"变量引用：G11",
-                                 u"\U0001F600 pair",
-                                 std::u16string{u'\xD800', u'x'},
-                                 std::u16string{u'x', u'\xDC00'},
-                                 std::u16string(u"a\0b", 3),
-                                 [] {
-                                   std::u16string all;
-                                   for (int i = 0; i < 50; ++i) all += u"\x01\"变\U0001F600\xD800";
-                                   return all;
-                                 }()};
+// pair, unpaired surrogates; short ones and one longer than the writer's stack buffer; and
+// plain ASCII runs with each kind of unit at every place of an eight-unit block.
+const std::u16string kTexts[] = {
+    u"",
+    u"plain",
+    u"quote \" and back\\slash",
+    u"\b\f\n\r\t\x01\x1F\x7F",
+    u"变量引用：G11",
+    u"\U0001F600 pair",
+    std::u16string{u'\xD800', u'x'},
+    std::u16string{u'x', u'\xDC00'},
+    std::u16string(u"a\0b", 3),
+    [] {
+      std::u16string all;
+      for (int i = 0; i < 50; ++i) all += u"\x01\"变\U0001F600\xD800";
+      return all;
+    }(),
+    [] {
+      std::u16string runs;
+      for (char16_t special : {u'"', u'\\', u'\x1F', u'\x7F', u'\x80', u'变', u'\x8000', u'\xD800'})
+        for (std::size_t at = 0; at <= 17; ++at)
+          runs += std::u16string(at, u'a') + special + std::u16string(17 - at, u'~');
+      return runs;
+    }()};
 
 TEST(JsonWriter, WritesWhatNlohmannDumpWrites) {
   Json expected = {{"name", "G11"},

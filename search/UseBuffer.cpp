@@ -1,6 +1,8 @@
 #include "UseBuffer.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 #include <numeric>
 #include <unordered_map>
 #include <utility>
@@ -9,12 +11,28 @@ namespace qorvan {
 
 void UseBuffer::RecordValueUse(const TValueDat& dat, FileId path, std::u16string_view line,
                                std::int32_t lineNo, UseWrap wrap, std::u16string_view descr) {
+  const std::size_t charsBefore = chars_.size();
   try {
-    uses_.push_back(
-        Use{dat.Name, dat.ID, dat.IDX, path, lineNo, wrap, line, std::u16string(descr)});
+    Use use{Keep(dat.Name), dat.ID, dat.IDX, path, lineNo, wrap, line, {}};
+    use.Descr = Keep(descr);
+    uses_.push_back(use);
   } catch (...) {
     // As when recording directly: only resource exhaustion gets here; the use is dropped.
+    chars_.resize(charsBefore);
   }
+}
+
+UseBuffer::Piece UseBuffer::Keep(std::u16string_view text) {
+  // One file's uses stay far below 4 G units; a larger pool counts as no memory.
+  if (chars_.size() + text.size() > UINT32_MAX) throw std::bad_alloc();
+  const Piece piece{static_cast<std::uint32_t>(chars_.size()),
+                    static_cast<std::uint32_t>(text.size())};
+  chars_.append(text);
+  return piece;
+}
+
+std::u16string_view UseBuffer::Text(Piece piece) const {
+  return std::u16string_view(chars_).substr(piece.Start, piece.Size);
 }
 
 void UseBuffer::GroupByMember() {
@@ -22,7 +40,7 @@ void UseBuffer::GroupByMember() {
   std::unordered_map<std::u16string_view, std::size_t> groupOfName;
   std::vector<std::size_t> group(uses_.size());
   for (std::size_t i = 0; i < uses_.size(); ++i)
-    group[i] = groupOfName.try_emplace(uses_[i].Name, groupOfName.size()).first->second;
+    group[i] = groupOfName.try_emplace(Text(uses_[i].Name), groupOfName.size()).first->second;
   if (std::is_sorted(group.begin(), group.end())) return;  // already together
   std::vector<std::size_t> order(uses_.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
@@ -39,22 +57,25 @@ void UseBuffer::ApplyTo(ValueDicT& dic) {
   // Uses of one member follow each other: its entry is looked up once for them all. The entry
   // stays where it is as long as no other member is added.
   TValue* value = nullptr;
-  for (Use& use : uses_) {
+  for (const Use& use : uses_) {
     try {
-      if (value == nullptr || use.Name != value->ValueName) {
+      const std::u16string_view name = Text(use.Name);
+      if (value == nullptr || name != value->ValueName) {
         value = nullptr;
         dat.ID = use.ID;
         dat.IDX = use.IDX;
-        std::swap(dat.Name, use.Name);
+        dat.Name.assign(name);
         value = &ValueOfMember(dic, dat);
       }
-      RecordUseInto(*value, use.Path, use.Line, use.LineNo, use.Wrap, use.Descr);
+      RecordUseInto(*value, use.Path, use.Line, use.LineNo, use.Wrap, Text(use.Descr));
     } catch (...) {
       // As when recording directly: only resource exhaustion gets here; the use is dropped.
     }
   }
   uses_.clear();
   uses_.shrink_to_fit();
+  chars_.clear();
+  chars_.shrink_to_fit();
 }
 
 }  // namespace qorvan

@@ -2,6 +2,7 @@
 // in the same order: files can then be analysed in parallel and recorded in file order.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,17 +23,28 @@ class UseBuffer final : public UseSink {
   void ApplyTo(ValueDicT& dic);
 
  private:
+  // A stretch of chars_.
+  struct Piece {
+    std::uint32_t Start = 0;
+    std::uint32_t Size = 0;
+  };
   struct Use {
-    std::u16string Name;  // what RecordValueUse reads of the member: Name, ID and IDX
+    Piece Name;  // what RecordValueUse reads of the member: Name, ID and IDX
     std::int32_t ID = 0;
     std::int32_t IDX = 0;
     FileId Path = 0;
     std::int32_t LineNo = 0;
     UseWrap Wrap = UseWrap::Bare;
     std::u16string_view Line;
-    std::u16string Descr;
+    Piece Descr;
   };
+  Piece Keep(std::u16string_view text);
+  std::u16string_view Text(Piece piece) const;
+
   std::vector<Use> uses_;
+  // The names and descriptions of the uses, one after the other: one allocation for them all
+  // instead of one or two a use.
+  std::u16string chars_;
 };
 
 }  // namespace qorvan

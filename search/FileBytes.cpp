@@ -14,8 +14,9 @@ namespace qorvan {
 
 #ifdef _WIN32
 
-bool ReadFileBytes(const std::filesystem::path& file, std::string& buffer,
+bool ReadFileBytes(const std::filesystem::path::string_type& native, std::string& buffer,
                    std::string_view& bytes) {
+  const std::filesystem::path file(native);
   std::ifstream in(file, std::ios::binary);
   std::error_code ec;
   std::uintmax_t size = std::filesystem::file_size(file, ec);
@@ -26,9 +27,14 @@ bool ReadFileBytes(const std::filesystem::path& file, std::string& buffer,
   return !in.bad();
 }
 
+bool FileExists(const std::filesystem::path::string_type& file) {
+  std::error_code ec;
+  return std::filesystem::exists(std::filesystem::path(file), ec);
+}
+
 #else
 
-bool ReadFileBytes(const std::filesystem::path& file, std::string& buffer,
+bool ReadFileBytes(const std::filesystem::path::string_type& file, std::string& buffer,
                    std::string_view& bytes) {
   int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -48,6 +54,11 @@ bool ReadFileBytes(const std::filesystem::path& file, std::string& buffer,
   ::close(fd);
   bytes = std::string_view(buffer.data(), filled);
   return ok;
+}
+
+bool FileExists(const std::filesystem::path::string_type& file) {
+  struct stat info {};
+  return ::stat(file.c_str(), &info) == 0;
 }
 
 #endif

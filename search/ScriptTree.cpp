@@ -18,7 +18,7 @@ namespace {
 struct DirEntry {
   std::u16string Key;
   std::u16string Name;
-  fs::path Native;
+  NativeText Native;
   fs::file_type Type = fs::file_type::unknown;  // of the entry itself, as the listing told
 };
 
@@ -42,10 +42,10 @@ bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
   fs::directory_iterator it(dir, ec);
   if (ec) return false;
   for (; it != fs::directory_iterator(); it.increment(ec)) {
-    fs::path native = it->path();
+    const fs::path& native = it->path();
     std::u16string name = PathText(native.filename());
     entries.push_back(
-        DirEntry{NameSortKey(name), std::move(name), std::move(native), ListedType(*it)});
+        DirEntry{NameSortKey(name), std::move(name), native.native(), ListedType(*it)});
   }
   std::sort(entries.begin(), entries.end(), SortedBefore);
   return !ec;
@@ -71,7 +71,7 @@ bool IsDirectory(const fs::path& path) {
 // The child of `parent` named `name`, exactly or else without regard to case.
 std::optional<DirEntry> FindChildDir(const fs::path& parent, const std::u16string& name) {
   fs::path exact = parent / NativePath(name);
-  if (IsDirectory(exact)) return DirEntry{{}, name, exact};
+  if (IsDirectory(exact)) return DirEntry{{}, name, exact.native()};
   std::vector<DirEntry> entries;
   ReadSortedEntries(parent, entries);
   std::u16string key = NameSortKey(name);
@@ -84,7 +84,7 @@ std::optional<DirEntry> FindChildDir(const fs::path& parent, const std::u16strin
 // entry is no link.
 fs::file_status KnownStatus(const DirEntry& e, std::error_code& ec) {
   const bool plain = e.Type == fs::file_type::regular || e.Type == fs::file_type::directory;
-  return plain ? fs::file_status(e.Type) : fs::status(e.Native, ec);
+  return plain ? fs::file_status(e.Type) : fs::status(fs::path(e.Native), ec);
 }
 
 void Walk(const fs::path& dir, const std::u16string& dirText, VisitedDirs& visited,
@@ -98,7 +98,8 @@ void Walk(const fs::path& dir, const std::u16string& dirText, VisitedDirs& visit
     if (ec) {
       ++stats.SkippedFiles;
     } else if (fs::is_directory(status)) {
-      if (visited.Enter(e.Native)) Walk(e.Native, text + PathSeparator(), visited, stats, out);
+      const fs::path subdir(std::move(e.Native));
+      if (visited.Enter(subdir)) Walk(subdir, text + PathSeparator(), visited, stats, out);
     } else if (fs::is_regular_file(status)) {
       out.push_back(ScriptFileEntry{std::move(e.Native), std::move(text)});
     }
@@ -124,7 +125,7 @@ std::optional<ScriptFileEntry> ResolveScriptDir(std::u16string_view dirText,
   ScriptFileEntry dir{NativePath(dirText), std::u16string(dirText)};
   if (!IsDirectory(dir.Native)) return std::nullopt;
   for (const std::u16string& part : SplitComponents(entry)) {
-    std::optional<DirEntry> child = FindChildDir(dir.Native, part);
+    std::optional<DirEntry> child = FindChildDir(fs::path(dir.Native), part);
     if (!child) return std::nullopt;
     dir.Native = std::move(child->Native);
     dir.Path += child->Name;
@@ -157,8 +158,9 @@ bool VisitedDirs::SharesAnyWith(const VisitedDirs& other) const {
 
 void ListScriptFiles(const ScriptFileEntry& root, VisitedDirs& visited, WalkStats& stats,
                      std::vector<ScriptFileEntry>& out) {
-  if (!visited.Enter(root.Native)) return;
-  Walk(root.Native, root.Path, visited, stats, out);
+  const fs::path dir(root.Native);
+  if (!visited.Enter(dir)) return;
+  Walk(dir, root.Path, visited, stats, out);
 }
 
 }  // namespace qorvan

@@ -11,10 +11,14 @@
 
 namespace qorvan {
 
+// A path as the system takes it. Kept as a plain string: a std::filesystem::path also keeps
+// its components, several allocations a file.
+using NativeText = std::filesystem::path::string_type;
+
 // One file found by the walk.
 struct ScriptFileEntry {
-  std::filesystem::path Native;  // for opening the file
-  std::u16string Path;           // the full path as the results show it
+  NativeText Native;    // for opening the file
+  std::u16string Path;  // the full path as the results show it
 };
 
 // What a walk met and could not use.

@@ -27,7 +27,7 @@ struct RunWork {
   const RunRequest& Request;
   RunOutcome& Outcome;
   RunState& State;
-  std::vector<fs::path> Natives;     // parallel to State.FileDic
+  std::vector<NativeText> Natives;   // parallel to State.FileDic
   std::vector<Defines> FileDefines;  // parallel to State.FileDic: its #DEFINE lines
 };
 
@@ -197,8 +197,7 @@ void LinePass(RunWork& work) {
   const LineScreen screen(TheCatalogue(), state.ConstantDic);
   std::vector<UseBuffer> uses(count);
   auto scan = [&](std::size_t id, unsigned) {
-    std::error_code ec;
-    if (!fs::exists(work.Natives[id], ec)) return;
+    if (!FileExists(work.Natives[id])) return;
     LineContext ctx{TheCatalogue(),          state.ConstantDic, state.FileDic, uses[id],
                     state.Settings.Filtered, &constantNames,    &screen};
     ScanFileLines(ctx, static_cast<FileId>(id));

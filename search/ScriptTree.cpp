@@ -7,7 +7,10 @@
 #include "Utf.h"
 
 #ifndef _WIN32
+#include <dirent.h>
 #include <sys/stat.h>
+
+#include <cerrno>
 #endif
 
 namespace qorvan {
@@ -26,8 +29,14 @@ bool SortedBefore(const DirEntry& a, const DirEntry& b) {
   return a.Key != b.Key ? a.Key < b.Key : a.Name < b.Name;
 }
 
+void SortEntries(std::vector<DirEntry>& entries) {
+  std::sort(entries.begin(), entries.end(), SortedBefore);
+}
+
+#ifdef _WIN32
+
 // Regular file or directory when the listing says so of the entry itself (no link, no system
-// call on most platforms); unknown otherwise.
+// call); unknown otherwise.
 fs::file_type ListedType(const fs::directory_entry& entry) {
   std::error_code ec;
   if (entry.is_symlink(ec) || ec) return fs::file_type::unknown;
@@ -36,7 +45,7 @@ fs::file_type ListedType(const fs::directory_entry& entry) {
   return fs::file_type::unknown;
 }
 
-// The entries of `dir` in walk order; false when the directory cannot be listed.
+// The entries of `dir` in walk order; false when the directory cannot be listed (entirely).
 bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
   std::error_code ec;
   fs::directory_iterator it(dir, ec);
@@ -47,9 +56,47 @@ bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
     entries.push_back(
         DirEntry{NameSortKey(name), std::move(name), native.native(), ListedType(*it)});
   }
-  std::sort(entries.begin(), entries.end(), SortedBefore);
+  SortEntries(entries);
   return !ec;
 }
+
+#else
+
+// Regular file or directory when the listing says so of the entry itself; unknown otherwise
+// (links, other kinds, file systems that do not tell).
+fs::file_type ListedType(const dirent& entry) {
+  if (entry.d_type == DT_DIR) return fs::file_type::directory;
+  if (entry.d_type == DT_REG) return fs::file_type::regular;
+  return fs::file_type::unknown;
+}
+
+// As the Windows variant, straight from the system's listing: a directory_iterator builds a
+// full path object, components and all, for every entry.
+bool ReadSortedEntries(const fs::path& dir, std::vector<DirEntry>& entries) {
+  DIR* listing = ::opendir(dir.c_str());
+  if (listing == nullptr) return false;
+  NativeText prefix = dir.native();
+  if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+  bool complete = true;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(listing);
+    if (entry == nullptr) {
+      complete = errno == 0;
+      break;
+    }
+    const std::string_view native(entry->d_name);
+    if (native == "." || native == "..") continue;
+    std::u16string name = FromUtf8(native);
+    entries.push_back(
+        DirEntry{NameSortKey(name), std::move(name), prefix + entry->d_name, ListedType(*entry)});
+  }
+  ::closedir(listing);
+  SortEntries(entries);
+  return complete;
+}
+
+#endif
 
 std::vector<std::u16string> SplitComponents(std::u16string_view entry) {
   std::vector<std::u16string> parts;

@@ -40,14 +40,18 @@ void ReadDefinition(std::u16string_view line, FileId file, bool filtered,
 
 // True when some "#" in the text is followed by what upper-cases to "DEFINE": a text without one
 // holds no definition line, and most texts can skip the line walk.
+// Units are upper-cased one by one, as UpperCaseInto maps them: the word is all BMP letters, and
+// a surrogate, which UpperCaseInto maps in pairs, never upper-cases to one of them.
 bool MayHoldDefinition(std::u16string_view text) {
   static constexpr std::u16string_view kWord = u"DEFINE";
-  std::u16string upper;
+  const char16_t* upper = UnitUpperCases();
   const char16_t* data = text.data();
   for (std::size_t pos = FindUnit(data, 0, text.size(), u'#'); pos < text.size();
        pos = FindUnit(data, pos + 1, text.size(), u'#')) {
-    UpperCaseInto(text.substr(pos + 1, kWord.size()), upper);
-    if (upper == kWord) return true;
+    if (text.size() - pos - 1 < kWord.size()) return false;
+    std::size_t k = 0;
+    while (k < kWord.size() && upper[data[pos + 1 + k]] == kWord[k]) ++k;
+    if (k == kWord.size()) return true;
   }
   return false;
 }

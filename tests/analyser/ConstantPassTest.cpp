@@ -40,6 +40,8 @@ TEST(ReadDefines, DefinitionLines) {
       {u"# DEFINE Z 4", V{}, V{}},
       {u"#DEFıNE Q 1", V{"Q=1@3"}, V{"Q=1@3"}},  // dotless i upper-cases to I
       {u"#DEFINE 标识 [12]", V{"标识=[12]@3"}, V{"标识=[12]@3"}},
+      {u"#IF\r\n#ACT #DEF\r\n#define W 2", V{"W=2@3"}, V{"W=2@3"}},  // after other '#'s
+      {u"SAY x\r\nSAY #DEFIN", V{}, V{}},                            // too short at the end
   };
   for (const DefineCase& c : cases) {
     EXPECT_EQ(Defines(c.line, true), c.filtered) << Utf8(c.line);

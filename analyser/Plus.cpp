@@ -168,13 +168,16 @@ FileId RunState::AddFile(std::u16string path, std::u16string_view text) {
 }
 
 FileId RunState::AddKeptFile(std::u16string path, std::u16string_view keptText) {
-  auto it = pathIndex_.find(path);
-  if (it != pathIndex_.end()) return it->second;
-  FileId id = static_cast<FileId>(FileDic.size());
-  pathIndex_.emplace(path, id);
-  bool inMonItems = PathInMonItems(path);
-  FileDic.push_back(ScriptFile{std::move(path), keptText, inMonItems});
-  return id;
+  const auto [it, added] = pathIndex_.try_emplace(path, static_cast<FileId>(FileDic.size()));
+  if (!added) return it->second;
+  try {
+    const bool inMonItems = PathInMonItems(path);
+    FileDic.push_back(ScriptFile{std::move(path), keptText, inMonItems});
+  } catch (...) {
+    pathIndex_.erase(it);  // no index entry without its file
+    throw;
+  }
+  return it->second;
 }
 
 void RunState::Clear() {

@@ -161,23 +161,31 @@ void ValueDicT::clear() {
   index_.clear();
 }
 
+std::optional<FileId> RunState::FindPath(std::u16string_view path, std::size_t hash) const {
+  const auto [first, last] = pathIndex_.equal_range(hash);
+  for (auto it = first; it != last; ++it)
+    if (FileDic[it->second].Path == path) return it->second;
+  return std::nullopt;
+}
+
 FileId RunState::AddFile(std::u16string path, std::u16string_view text) {
-  auto it = pathIndex_.find(path);
-  if (it != pathIndex_.end()) return it->second;
+  if (const auto id = FindPath(path, U16Hash{}(path))) return *id;
   return AddKeptFile(std::move(path), Texts.Keep(text));
 }
 
 FileId RunState::AddKeptFile(std::u16string path, std::u16string_view keptText) {
-  const auto [it, added] = pathIndex_.try_emplace(path, static_cast<FileId>(FileDic.size()));
-  if (!added) return it->second;
+  const std::size_t hash = U16Hash{}(path);
+  if (const auto id = FindPath(path, hash)) return *id;
+  const auto id = static_cast<FileId>(FileDic.size());
+  const bool inMonItems = PathInMonItems(path);
+  FileDic.push_back(ScriptFile{std::move(path), keptText, inMonItems});
   try {
-    const bool inMonItems = PathInMonItems(path);
-    FileDic.push_back(ScriptFile{std::move(path), keptText, inMonItems});
+    pathIndex_.emplace(hash, id);
   } catch (...) {
-    pathIndex_.erase(it);  // no index entry without its file
+    FileDic.pop_back();  // no file without its index entry
     throw;
   }
-  return it->second;
+  return id;
 }
 
 void RunState::Clear() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -168,7 +169,11 @@ class RunState {
   void Clear();
 
  private:
-  U16Map<FileId> pathIndex_;
+  // The id of the file at `path`, if there is one.
+  std::optional<FileId> FindPath(std::u16string_view path, std::size_t hash) const;
+
+  // Files by the hash of their path: the paths themselves stay in FileDic alone.
+  std::unordered_multimap<std::size_t, FileId> pathIndex_;
 };
 
 // Receives every recorded use; lets a run record directly or buffer per file.

@@ -83,25 +83,30 @@ std::shared_ptr<const DoubleByteTable> DoubleByteTable::Build(const std::string&
 std::size_t DoubleByteTable::Decode(std::string_view bytes, char16_t* out) const {
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t size = bytes.size();
+  const char16_t* pairs = pairs_.data();
   std::size_t k = 0;
   for (std::size_t i = 0; i < size;) {
-    const unsigned char b = in[i];
+    unsigned b = in[i];
     if (b < 0x80) {
       const std::size_t ascii = WidenAscii(in, i, size, out + k);
       i += ascii;
       k += ascii;
       continue;
     }
-    char16_t unit = u'\0';
-    if (!lead_[b]) {
-      unit = single_[b];
-      ++i;
-    } else if (i + 1 < size) {
-      unit = pairs_[b * 256u + in[i + 1]];
-      i += 2;
+    if (lead_[b]) {
+      // A run of two-byte characters, as Chinese text is; no ASCII byte is a lead byte.
+      do {
+        const char16_t unit = i + 1 < size ? pairs[b * 256u + in[i + 1]] : u'\0';
+        if (unit == u'\0') return std::string_view::npos;
+        out[k++] = unit;
+        i += 2;
+      } while (i < size && lead_[b = in[i]]);
+      continue;
     }
+    const char16_t unit = single_[b];
     if (unit == u'\0') return std::string_view::npos;
     out[k++] = unit;
+    ++i;
   }
   return k;
 }

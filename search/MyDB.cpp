@@ -156,7 +156,11 @@ std::string FilterFreeSql(std::u16string_view cusomText) {
 }
 
 TDataModule1::TDataModule1() {
-  if (sqlite3_open(":memory:", &db_) != SQLITE_OK)
+  // Only one thread at a time uses a data module (the window's, or the scanner's), so the
+  // connection needs none of SQLite's own locking.
+  if (sqlite3_open_v2(":memory:", &db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                      nullptr) != SQLITE_OK)
     throw std::runtime_error("cannot open the in-memory database");
   SqlExec(db_, kSchema);
 }

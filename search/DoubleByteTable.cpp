@@ -2,6 +2,8 @@
 
 #include <unicode/ucnv.h>
 
+#include <bit>
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define QORVAN_TABLE_SSE2 1
@@ -27,16 +29,20 @@ char16_t SingleUnit(UConverter* cnv, const char* bytes, int32_t length) {
 
 // Widens the ASCII bytes from in[pos] on into `out` until the first other byte; returns how
 // many there were (at least one: in[pos] is ASCII). Sixteen bytes are tested and widened at a
-// time where the machine allows it.
+// time where the machine allows it; a block that holds another byte is widened whole all the
+// same (`out` has room for a unit per byte of the input, and the caller writes over what
+// follows the run), so that a short run costs no loop of its own.
 std::size_t WidenAscii(const unsigned char* in, std::size_t pos, std::size_t size, char16_t* out) {
   const std::size_t start = pos;
 #ifdef QORVAN_TABLE_SSE2
   for (; pos + 16 <= size; pos += 16, out += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + pos));
-    if (_mm_movemask_epi8(v) != 0) break;  // some byte has its top bit set
     const __m128i zero = _mm_setzero_si128();
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(v, zero));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(v, zero));
+    // A set bit is a byte with its top bit set: the run ends there.
+    if (const int mask = _mm_movemask_epi8(v); mask != 0)
+      return pos - start + static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(mask)));
   }
 #endif
   for (; pos < size && in[pos] < 0x80; ++pos) *out++ = in[pos];

@@ -80,6 +80,22 @@ TEST(DoubleByteTable, KnownTextAndWhatItLeavesToTheConverter) {
     EXPECT_EQ(gbk->Decode(bad, out.data()), std::string::npos) << bad;
 }
 
+// ASCII runs of every length up to two blocks, ending at a two-byte character, a one-byte one,
+// or the end of the text, with the text's end at every distance behind them.
+TEST(DoubleByteTable, AsciiRunsOfEveryLengthAndPlace) {
+  auto gbk = DoubleByteTable::Build("GBK");
+  ASSERT_NE(gbk, nullptr);
+  for (const std::string& after : {std::string("\xB1\xE4"), std::string("\x80"), std::string()})
+    for (std::size_t run = 1; run <= 33; ++run)
+      for (std::size_t tail = 0; tail <= 17; ++tail) {
+        const std::string text = std::string(run, 'a') + after + std::string(tail, 'z');
+        std::u16string out(text.size(), u'\0');
+        const std::size_t n = gbk->Decode(text, out.data());
+        ASSERT_NE(n, std::string::npos);
+        ASSERT_EQ(out.substr(0, n), IcuText("GBK", text)) << run << " " << tail;
+      }
+}
+
 TEST(DoubleByteTable, OnlyStatelessOneAndTwoBytePagesOverAscii) {
   // ICU's Shift_JIS reads 0x5C as the yen sign, so ASCII bytes are not all themselves there.
   for (const char* page :

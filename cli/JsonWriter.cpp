@@ -129,9 +129,18 @@ void AppendEscapedUtf8(std::u16string_view text, std::string& out) {
 
 JsonWriter::JsonWriter(std::string& out, unsigned depth) : out_(out), depth_(depth) {}
 
-void JsonWriter::NewLine() {
+// Starts a new line at the current nesting, after a comma when `comma` is set. Most nestings
+// take one append of a ready-made text.
+void JsonWriter::NewLine(bool comma) {
+  static const std::string kCommaBreakSpaces = ",\n" + std::string(62, ' ');
+  const std::size_t spaces = (depth_ + levels_.size()) * kIndent;
+  if (spaces + 2 <= kCommaBreakSpaces.size()) {
+    out_.append(kCommaBreakSpaces, comma ? 0 : 1, spaces + (comma ? 2 : 1));
+    return;
+  }
+  if (comma) out_ += ',';
   out_ += '\n';
-  out_.append((depth_ + levels_.size()) * kIndent, ' ');
+  out_.append(spaces, ' ');
 }
 
 // Separates an array element from the one before; a member value follows its key directly.
@@ -141,9 +150,9 @@ void JsonWriter::BeforeValue() {
     return;
   }
   if (levels_.empty()) return;
-  if (!levels_.back().Empty) out_ += ',';
+  const bool comma = !levels_.back().Empty;
   levels_.back().Empty = false;
-  NewLine();
+  NewLine(comma);
 }
 
 void JsonWriter::Begin(char open, char close) {
@@ -155,7 +164,7 @@ void JsonWriter::Begin(char open, char close) {
 void JsonWriter::End() {
   Level level = levels_.back();
   levels_.pop_back();
-  if (!level.Empty) NewLine();
+  if (!level.Empty) NewLine(false);
   out_ += level.Close;
 }
 

@@ -44,7 +44,7 @@ class JsonWriter {
   };
   void Begin(char open, char close);
   void BeforeValue();
-  void NewLine();
+  void NewLine(bool comma);
 
   std::string& out_;
   unsigned depth_;

@@ -83,6 +83,22 @@ TEST(JsonWriter, WritesWhatNlohmannDumpWrites) {
   EXPECT_EQ(out, Dumped(expected));
 }
 
+TEST(JsonWriter, DeepNestingIsIndentedAsNlohmannIndentsIt) {
+  Json expected = Json::array({1, 2});
+  for (int level = 0; level < 40; ++level) expected = Json::array({expected, level});
+  std::string out;
+  JsonWriter json(out);
+  for (int level = 0; level < 41; ++level) json.BeginArray();
+  json.Number(1);
+  json.Number(2);
+  json.End();
+  for (int level = 0; level < 40; ++level) {
+    json.Number(level);
+    json.End();
+  }
+  EXPECT_EQ(out, Dumped(expected));
+}
+
 TEST(JsonWriter, TextsAreEscapedAsNlohmannEscapesTheirUtf8) {
   for (const std::u16string& text : kTexts) {
     std::string fromUtf16;

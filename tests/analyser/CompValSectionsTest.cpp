@@ -27,6 +27,9 @@ TEST(SectionHeaders, OnlyAHeaderThatEndsItsLine) {
       {u"", u"[@UserCmd7] ;note", V{}},
       {u"", u"[@UserCmd7]  ", V{}},
       {u"", u"SAY [@UserCmd7]", V{"[@UserCmd7] @F:1"}},
+      // The number is cut from the whole line: an earlier "]" decides.
+      {u"", u"AC7] [@StdModeFunc6]", V{"[@StdModeFunc7] @F:1"}},
+      {u"", u"D] [@UserCmd6]", V{}},
   });
 }
 
@@ -56,6 +59,8 @@ TEST(ScanCompValCommand, LiteralOperands) {
       {u"", u"COMPVAL <$ABILITIES600> > 1", V{}},
       {u"", u"COMPVAL <$STR(G11)> > 1", V{"G11 @F:1"}},
       {u"", u"COMPVAL <$INTS(5)> > 1", V{}},
+      {u"", u"COMPVAL <INTS5> > 1", V{"INTS5 @F:1 | COMPVAL命令 INTS：<INTS5>"}},
+      {u"", u"COMPVAL <$INTS$1C> > 1", V{"INTS$1C @F:1 | COMPVAL命令 INTS：<$INTS$1C>"}},
       {u"", u"COMPVAL <$INTS5> > <$INTS6>",
        V{"INTS5 @F:1 | COMPVAL命令 INTS：<$INTS5>", "INTS6 @F:1 | COMPVAL命令 INTS：<$INTS6>"}},
       {u"", u"COMPVAL <$HUMAN5> > 1", V{}},

@@ -58,6 +58,10 @@ TEST(ScanTimerCommand, CommandsAndSectionHeaders) {
       {u"", u"[@OnTimer3] ;note", V{}},
       {u"", u"[@OnTimer3] 7", V{"[@OnTimer7] @F:1"}},
       {u"", u"[@OnTimer14]", V{}},
+      // The number comes from the line's first "]" and the last "R" before it, wherever they are.
+      {u"", u"R7] SETSCTIMER", V{"[@OnTimer7] @F:1"}},
+      {u"", u"XR5] [@OnTimer1]", V{"[@OnTimer5] @F:1"}},
+      {u"", u"R] [@OnTimer9]", V{}},
   });
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "UpperCase.h"
+
 namespace qorvan {
 
 const std::array<std::u16string_view, FamilyCount> FamilyNames = {
@@ -102,20 +104,17 @@ Catalogue BuildCatalogue() {
   return cat;
 }
 
-char16_t AsciiUpper(char16_t c) {
-  return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-}
-
+// Paths are compared in upper case as script text is, so 'ı' and 'ſ' count as 'I' and 'S'.
 bool PathInMonItems(std::u16string_view path) {
   static constexpr std::u16string_view kDir = u"MONITEMS";
+  const char16_t* upper = UnitUpperCases();
   for (std::size_t i = 0; i + kDir.size() + 2 <= path.size(); ++i) {
     char16_t open = path[i];
     if (open != u'\\' && open != u'/') continue;
     char16_t close = path[i + kDir.size() + 1];
     if (close != u'\\' && close != u'/') continue;
     bool same = true;
-    for (std::size_t k = 0; k < kDir.size() && same; ++k)
-      same = AsciiUpper(path[i + 1 + k]) == kDir[k];
+    for (std::size_t k = 0; k < kDir.size() && same; ++k) same = upper[path[i + 1 + k]] == kDir[k];
     if (same) return true;
   }
   return false;

@@ -75,6 +75,24 @@ TEST(ParseScriptLine, MonItemsFilesOnlyKnowTheFirstToken) {
   }
 }
 
+TEST(ParseScriptLine, MonItemsIsTheDirectoryNamedSoInAnyCase) {
+  const std::vector<std::pair<std::u16string, bool>> cases = {
+      {u"D:\\S\\Mir200\\Envir\\MonItems\\a.txt", true},
+      {u"/srv/Mir200/Envir/monitems/a.txt", true},
+      {u"/srv/Mir200\\MONITEMS/a.txt", true},
+      {u"/srv/Mir200/Envir/Monıtems/a.txt", true},  // dotless i upper-cases to I
+      {u"/srv/Mir200/Envir/MonItemſ/a.txt", true},  // long s upper-cases to S
+      {u"/srv/Mir200/Envir/MonItems.txt", false},
+      {u"/srv/Mir200/Envir/MyMonItems/a.txt", false},
+      {u"MonItems/a.txt", false},
+  };
+  for (const auto& [path, monItems] : cases) {
+    ScriptRun run;
+    run.File(path, u"GIVE G11 1");  // a drop line in MonItems: no "$" token, no use
+    EXPECT_EQ(run.Run().Uses().size(), monItems ? 0u : 1u) << test::Utf8(path);
+  }
+}
+
 TEST(ScanFileLines, LineNumbersCountEveryLine) {
   ScriptRun run;
   run.File(u"F", u"GIVE G1\r\n\r\nGIVE G2\n\rGIVE G3\r\n");

@@ -68,10 +68,14 @@ void Report(const RunWork& work, RunPhase phase, std::size_t done, std::size_t t
   if (work.Request.Progress) work.Request.Progress(RunProgress{phase, done, total, file});
 }
 
-// Step 3: the directory is remembered when it differs from the remembered one.
+// Step 3: the directory is remembered when it differs from LoadPath. The passes leave the last
+// file's path there, so a run after one that collected files always writes it again.
 void RememberDir(RunWork& work) {
   const RunRequest& req = work.Request;
-  if (!req.Store || SameIgnoringAsciiCase(req.RememberedDir, req.DirText)) return;
+  TSet& settings = work.State.Settings;
+  if (SameIgnoringAsciiCase(settings.LoadPath, req.DirText)) return;
+  settings.LoadPath = req.DirText;
+  if (!req.Store) return;
   req.Store->WriteRegString(kSettingsKey, kPathValueName, req.DirText);
   work.Outcome.Remembered = true;
 }

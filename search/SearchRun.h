@@ -45,8 +45,10 @@ struct RunRequest {
   unsigned Threads = 0;       // worker threads: 0 = all cores, 1 = everything on the caller
   ProgressCallback Progress;  // may be empty
   const std::atomic<bool>* Stop = nullptr;  // a stop request, looked at between files
-  // Remembering the directory: when Store is set and RememberedDir differs from DirText
-  // (ASCII letters compared without case), DirText is written as the remembered directory.
+  // Remembering the directory: RememberedDir is the caller's LoadPath before the run (the
+  // remembered directory, or the last file the previous run visited, which the run leaves in
+  // State->Settings.LoadPath). When it differs from DirText (ASCII letters compared without
+  // case), DirText is written to Store, if set.
   SettingsStore* Store = nullptr;
   std::u16string RememberedDir;
 };

@@ -51,7 +51,8 @@ void TForm1::Search2Execute() {
   dataModule_->UpShowAllData();
   dataModule_->CloseFreeQuery();
   dataModule_->OpenFreeQuery(qorvan::FilterFreeSql(Settings.CusomText));
-  refreshSummary(dataModule_->FilteredSummaryRows(Settings.CusomText));
+  // The summary shows every member in use; the filter tells which of the typed names are free.
+  refreshSummary(dataModule_->SummaryRows());
   refreshFreeNames();
 }
 

@@ -117,7 +117,6 @@ void TForm1::startRun() {
   DBGridEh1->setNotice(QStringLiteral("正在搜索，请稍后！！"));
   setCommandsEnabled(false);
   StatusBar1->setPanelText(kPanelFiles, Fraction(0, 0));
-  StatusBar1->setPanelText(kPanelTime, QString());
   StatusBar1->setPanelText(kPanelFile, QString());
   StatusBar1->showProgress(0, 0);
 
@@ -153,8 +152,10 @@ void TForm1::takeProgress() {
   const ProgressSnapshot p = relay_->take();
   const bool lines = p.Phase == qorvan::RunPhase::Lines || p.Phase == qorvan::RunPhase::Done;
   const int total = p.FilesTotal;
+  // In the line pass panel 1 counts the file being analysed: "1/12" for the first one.
+  const int number = p.Phase == qorvan::RunPhase::Lines ? p.FilesDone + 1 : p.FilesDone;
   StatusBar1->setPanelText(
-      kPanelFiles, lines ? Fraction(p.FilesDone, total) : Fraction(0, total ? total : p.FilesDone));
+      kPanelFiles, lines ? Fraction(number, total) : Fraction(0, total ? total : p.FilesDone));
   StatusBar1->setPanelText(kPanelFile, p.Phase == qorvan::RunPhase::Done
                                            ? QStringLiteral("查询完毕")
                                            : QDir::toNativeSeparators(p.CurrentFile));
@@ -186,7 +187,8 @@ void TForm1::finishRun(unsigned generation, std::shared_ptr<qorvan::RunOutcome> 
         services_.MessageBox(this, QString::fromStdU16String(outcome->Message));
     } else if (outcome) {
       stopped = outcome->Stopped();
-      if (outcome->Remembered) Settings.LoadPath = JvDirectoryEdit1->text().toStdU16String();
+      // LoadPath goes on as the run left it: the last file visited, or the directory text.
+      if (outcome->State) Settings.LoadPath = outcome->State->Settings.LoadPath;
       showCompletion(dataModule_->BMDThread1Terminate(std::move(*outcome)), stopped);
     }
   } catch (...) {

@@ -193,18 +193,31 @@ TEST(RunSearch, WorkerThreadsLeaveExactlyWhatOneThreadLeaves) {
   }
 }
 
-TEST(RunSearch, DirectoryIsRememberedOnlyWhenItChanged) {
+TEST(RunSearch, DirectoryIsRememberedWhenItDiffersFromLoadPath) {
   SampleTree tree;
+  testing::TempDir empty;
   testing::TempDir config;
   IniSettingsStore store(config.path() / "settings.ini");
   RunRequest request;
   request.DirText = Text(tree.dir.path());
   request.Store = &store;
   request.RememberedDir = u"D:\\MirServer";
-  EXPECT_TRUE(RunSearch(request).Remembered);
+  RunOutcome first = RunSearch(request);
+  EXPECT_TRUE(first.Remembered);
   EXPECT_EQ(store.ReadRegString(kSettingsKey, kPathValueName), request.DirText);
+  // The passes leave the last file's path in LoadPath: the run after them writes again.
+  const std::u16string lastFile = first.State->Settings.LoadPath;
+  EXPECT_EQ(lastFile, first.State->FileDic.back().Path);
+  request.RememberedDir = lastFile;
+  EXPECT_TRUE(RunSearch(request).Remembered);
+
   request.RememberedDir = request.DirText;
   EXPECT_FALSE(RunSearch(request).Remembered);
+  // A run that collects nothing leaves the directory text there.
+  request.DirText = Text(empty.path());
+  RunOutcome none = RunSearch(request);
+  EXPECT_TRUE(none.Remembered);
+  EXPECT_EQ(none.State->Settings.LoadPath, request.DirText);
 }
 
 }  // namespace

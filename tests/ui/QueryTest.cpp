@@ -234,14 +234,15 @@ class QueryTest : public QObject {
     QCOMPARE(QString::fromStdU16String(f.Settings.CusomText),
              QString("ValueName = 'G11' or ValueName = 'A5'"));
     QTest::mouseClick(f.FilterButton, Qt::LeftButton);
-    QCOMPARE(SummaryNames(f), (QStringList{"A5", "G11"}));
+    // The summary shows every member again; the free list only the typed names that are free.
+    QCOMPARE(f.SummaryModel1->rowCount(), 7);
     QCOMPARE(f.ShowModel->rowCount(), 0);  // both are in use, so neither is free
     QVERIFY(f.action("G")->isEnabled());
 
-    f.Edit1->setText("g10 g11");
+    f.Edit1->setText("g10 g11 setability499 [6]");
     f.Search2->trigger();
-    QCOMPARE(SummaryNames(f), QStringList{"G11"});
-    QCOMPARE(Column(*f.ShowModel, false), QSet<QString>{"G10"});
+    QCOMPARE(f.SummaryModel1->rowCount(), 7);
+    QCOMPARE(Column(*f.ShowModel, false), (QSet<QString>{"G10", "[6]"}));
 
     QTest::mouseClick(f.Button2, Qt::LeftButton);  // "清空" empties the box and shows all
     QVERIFY(f.Edit1->text().isEmpty());
@@ -279,6 +280,31 @@ class QueryTest : public QObject {
              QString("D:\\MirServer"));
     FormHarness stored({}, QStringLiteral("/srv/gone away"));
     QCOMPARE(stored.form().JvDirectoryEdit1->text(), QString("/srv/gone away"));
+  }
+
+  void statusPanelsWhileTheLinePassWorks() {
+    auto gate = std::make_shared<QSemaphore>();
+    auto calls = std::make_shared<std::atomic<int>>(0);
+    const auto scripted = ScriptedSearch(SampleUses());
+    FormHarness h([=](const qorvan::RunRequest& request) {
+      if (calls->fetch_add(1) == 1) {
+        request.Progress({qorvan::RunPhase::Lines, 0, 12, u"a.txt"});
+        gate->acquire();
+      }
+      return scripted(request);
+    });
+    TForm1& f = h.form();
+    QVERIFY(h.query(dir_.path()));
+    const QString duration = f.StatusBar1->panelText(3);
+    QVERIFY(duration.endsWith('s'));
+    QSignalSpy finished(&f, &TForm1::runFinished);
+    f.Button1Click();
+    QTRY_COMPARE(f.StatusBar1->panelText(1), QString("1/12"));  // the first file is analysed
+    QCOMPARE(f.StatusBar1->panelText(5), QString("a.txt"));
+    QCOMPARE(f.StatusBar1->panelText(3), duration);  // the last run's duration stays
+    gate->release();
+    QVERIFY(finished.wait(10000));
+    QVERIFY(f.StatusBar1->panelText(3).endsWith('s'));
   }
 
   void staleResultsOfAStoppedRunAreDropped() {

@@ -99,11 +99,17 @@ class RunTest : public QObject {
 
   void runRemembersTheDirectoryAsTyped() {
     FormHarness h;
+    auto stored = [&] {
+      return QString::fromStdU16String(
+          h.store().ReadRegString(qorvan::kSettingsKey, qorvan::kPathValueName));
+    };
     QVERIFY(h.query(small_.path()));
-    QCOMPARE(QString::fromStdU16String(
-                 h.store().ReadRegString(qorvan::kSettingsKey, qorvan::kPathValueName)),
-             small_.path());
+    QCOMPARE(stored(), small_.path());
     QCOMPARE(h.form().StatusBar1->panelText(1), QString("3/3"));
+    // The run leaves the last file's path as LoadPath, so the next run writes the directory again.
+    h.store().WriteRegString(qorvan::kSettingsKey, qorvan::kPathValueName, u"elsewhere");
+    QVERIFY(h.query(small_.path()));
+    QCOMPARE(stored(), small_.path());
   }
 
   void closingDuringARunNeverWaitsOrCrashes() {

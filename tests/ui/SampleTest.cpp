@@ -138,14 +138,19 @@ class SampleTest : public QObject {
     QCOMPARE(h.recorded().Opened.back().second, 13);
   }
 
-  void filterFindsG11() {
+  void filterTellsWhichTypedNamesAreFree() {
     FormHarness h;
     QVERIFY(h.query(kSample));
     TForm1& f = h.form();
+    const QSet<QString> inUse = SummaryNames(f);
+    QVERIFY(inUse.contains("G11") && !inUse.contains("G10"));
     f.Edit1->setText("g11");
     f.Search2->trigger();
-    QCOMPARE(SummaryNames(f), QSet<QString>{"G11"});
-    QVERIFY(FreeNames(f).isEmpty());
+    QCOMPARE(SummaryNames(f), inUse);
+    QVERIFY(FreeNames(f).isEmpty());  // G11 is in use
+    f.Edit1->setText("g11 g10");
+    f.Search2->trigger();
+    QCOMPARE(FreeNames(f), QSet<QString>{"G10"});
   }
 
   void commentSwitchDecidesOverCommentedLines() {

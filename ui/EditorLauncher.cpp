@@ -10,6 +10,8 @@
 #include "SettingsStore.h"
 
 #ifdef _WIN32
+#include <QApplication>
+#include <QWidget>
 // shellapi.h needs the types windows.h declares, so it must come second.
 #include <windows.h>
 
@@ -106,8 +108,11 @@ class NotepadLauncher final : public EditorLauncher {
  public:
   void OpenFile(const QString& path, int) override {
     // The path goes to Notepad as it is; Notepad reads its whole command line as one name.
-    ShellExecuteW(nullptr, L"open", L"notepad.exe", reinterpret_cast<LPCWSTR>(path.utf16()),
-                  nullptr, SW_SHOWNORMAL);
+    // The window that was double-clicked owns the call (and any message the shell shows).
+    QWidget* window = QApplication::activeWindow();
+    HWND owner = window ? reinterpret_cast<HWND>(window->winId()) : nullptr;
+    ShellExecuteW(owner, L"open", L"notepad.exe", reinterpret_cast<LPCWSTR>(path.utf16()), nullptr,
+                  SW_SHOWNORMAL);
   }
 };
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -219,6 +220,8 @@ void TForm1::buildGrids(QWidget* tab, QLayout* layout) {
   DBGridEh0->setSelectionMode(QAbstractItemView::ExtendedSelection);
   DBGridEh0->setNotice(QStringLiteral("无可用变量  "));
   DBGridEh0->setFixedWidth(185);
+  // No record numbers here: the 150-pixel name column fills what the fixed width leaves.
+  DBGridEh0->verticalHeader()->hide();
   area->addWidget(DBGridEh0);
 
   // The summary's detail panel holds the file grid, whose own detail panel holds the lines.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QSet>
 #include <QSignalSpy>
@@ -103,6 +104,11 @@ class QueryTest : public QObject {
         f.SummaryModel1->index(SummaryRowOf(f, "[5]"), SummaryModel::ValueType).data().toString(),
         QString("个人标识"));
     QCOMPARE(f.ShowModel->rowCount(), 3505 - 7);
+    // The name column is seen whole, with the scroll bar that 3,498 rows bring.
+    const int name = f.ShowModel->columnOf("KeyWord");
+    QTRY_VERIFY(f.DBGridEh0->verticalScrollBar()->isVisible());
+    QVERIFY(f.DBGridEh0->columnViewportPosition(name) + f.DBGridEh0->columnWidth(name) <=
+            f.DBGridEh0->viewport()->width());
     const QSet<QString> free = Column(*f.ShowModel, false);
     QVERIFY(free.contains("G10") && !free.contains("G11") && !free.contains("[5]"));
     QVERIFY(free.contains("[808]") && !free.contains("[0]"));
